@@ -1,0 +1,32 @@
+#pragma once
+
+#include <GL/gl.h>
+
+// One food pellet: dropped at a point, sinks while it tumbles and circles, and is gone once a fish
+// eats it or it lands. Motion (Update) runs without GL; Draw and the disc need a GL context.
+class CFoodPellet {
+public:
+    CFoodPellet() = default;
+    virtual ~CFoodPellet() = default;
+
+    void Reset();                           // new random motion, alive, fresh disc list
+    void DropAt(float x, float y, float z);  // m_vDrop = (x, y, z), then Reset
+    bool IsActive() const { return m_bActive; }
+    void SetActive(bool active) { m_bActive = active; }
+    void Draw();                               // draw if alive (else deactivate), then Update
+    void Push(float dx, float dy, float dz);  // nudge towards a fish's mouth
+    void Eat() { m_fAlive = 0.0f; }
+    void Update();                             // one frame of sinking / lying on the floor
+
+    float m_fX = 0.0f, m_fY = 0.0f, m_fZ = 0.0f;
+    float m_fSpinX = 0.0f;
+    float m_fSpinY = 0.0f;
+    float m_fSinkSpeed = 0.0f;
+    float m_fAlive = 0.0f;
+    GLuint m_nList = 0;
+    float m_vWorld[3] = {0.0f, 0.0f, 0.0f};
+    float m_vDrop[3] = {0.0f, 0.0f, -70.0f};
+    bool m_bActive = false;
+};
+
+constexpr int kFoodPelletCount = 10;

@@ -1,0 +1,5 @@
+#include "settings/AquariumSettings.h"
+
+AquariumSettings g_settings;
+int g_nViewLeftRight = 0;
+int g_nViewNearFar = 0;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The per-user directory that holds the settings file and the briefly extracted built-in assets,
+// with a trailing separator. Created when missing. Overridden by --storage-dir or the
+// MEROW_STORAGE_DIR environment variable. Returns "" (and says so once) when it cannot be made.
+std::string GetStorageDirectory();
+
+// Path of the settings file inside the storage directory.
+std::string GetSettingsPath();
+
+// Set by the command line's --storage-dir; wins over the environment.
+void SetStorageDirectoryOverride(const std::string& dir);

@@ -1,0 +1,38 @@
+#include "support/GlTestContext.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+void EnsureGuiApplication() {
+    if (QGuiApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "merowtest";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);  // lives for the whole test process
+}
+
+GlTestContext::GlTestContext() {
+    EnsureGuiApplication();
+    QSurfaceFormat format;
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    m_context = std::make_unique<QOpenGLContext>();
+    m_context->setFormat(format);
+    if (!m_context->create()) return;
+    m_surface = std::make_unique<QOffscreenSurface>();
+    m_surface->setFormat(m_context->format());
+    m_surface->create();
+    if (!m_surface->isValid()) return;
+    m_ok = m_context->makeCurrent(m_surface.get());
+}
+
+GlTestContext::~GlTestContext() {
+    if (m_context) m_context->doneCurrent();
+}
+
+void GlTestContext::makeCurrent() {
+    if (m_ok) m_context->makeCurrent(m_surface.get());
+}
