@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "app/AquariumApp.h"
+
+int main(int argc, char** argv) {
+    CAquariumApp app;
+    return app.Run(argc, argv);
+}

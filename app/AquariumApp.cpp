@@ -1,0 +1,70 @@
+#include "app/AquariumApp.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/MainFrame.h"
+#include "platform/SingleInstance.h"
+#include "settings/StorageDirectory.h"
+
+int CAquariumApp::Run(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const ParseResult parsed = ParseCommandLine(args);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "%s\n", parsed.error.c_str());
+        return 2;
+    }
+    const CommandLineOptions& options = parsed.options;
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("merowfish %s\n", MEROW_VERSION);
+        return 0;
+    }
+
+    // One aquarium at a time: both locks are held until the process ends.
+    static NamedLock firstLock("FirstMyProject_Merow");
+    if (!firstLock.acquire()) return 0;
+    static NamedLock appLock("MerowFishScr");
+    if (!appLock.acquire()) return 0;
+
+    if (!options.storageDir.empty()) SetStorageDirectoryOverride(options.storageDir);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("MerowFishScr");
+
+    SceneRunOptions run;
+    QRect geometry;
+    if (options.windowed()) {
+        run.screenWidth = options.windowWidth;
+        run.screenHeight = options.windowHeight;
+    } else {
+        geometry = QGuiApplication::primaryScreen()->geometry();
+        run.screenWidth = geometry.width();
+        run.screenHeight = geometry.height();
+    }
+    run.frames = options.frames;
+    run.screenshotPath = options.screenshotPath;
+    run.benchmark = options.benchmark;
+
+    CMainFrame frame(run, options.windowed());
+    // The frame gets its size before it is shown: an unsized frameless window may never map.
+    if (options.windowed()) {
+        frame.resize(options.windowWidth, options.windowHeight);
+    } else {
+        frame.setGeometry(geometry);
+    }
+    if (CAquariumScene* scene = frame.scene())
+        QObject::connect(scene, &CAquariumScene::finished, &app, [] { QApplication::exit(0); });
+    frame.show();
+    if (!options.windowed()) frame.showFullScreen();
+    frame.setFocus();
+    app.exec();
+    return 0;
+}

@@ -1,0 +1,114 @@
+#include "app/AquariumScene.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+constexpr int kTickPeriodMs = 20;
+
+int64_t NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
+CAquariumScene::CAquariumScene(const SceneRunOptions& options)
+    : QOpenGLWindow(QOpenGLWindow::NoPartialUpdate),
+      m_options(options),
+      m_pacer(options.benchmark ? 0 : kTickPeriodMs) {
+    QSurfaceFormat format;
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setDepthBufferSize(24);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setSwapInterval(0);  // the tick paces the frames
+    setFormat(format);
+    setCursor(Qt::BlankCursor);  // no tool chosen: the pointer stays out of the picture
+    m_tickTimer.setSingleShot(true);
+    m_tickTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_tickTimer, &QTimer::timeout, this, &CAquariumScene::OnTimer);
+}
+
+CAquariumScene::~CAquariumScene() {
+    if (!m_bTornDown) OnDestroy();
+}
+
+void CAquariumScene::initializeGL() {
+    m_nScreenMode = 1;
+    InitGL();
+    m_bGlReady = true;
+    m_tickTimer.start(0);
+}
+
+void CAquariumScene::resizeGL(int w, int h) { OnSize(w, h); }
+
+void CAquariumScene::paintGL() {
+    // An expose redraws the tank, and like every frame that is one step of the simulation.
+    if (m_bTornDown) return;
+    m_bInPaint = true;
+    RenderScene();
+    m_bInPaint = false;
+}
+
+void CAquariumScene::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        // Esc ends the program at once, without the tear-down.
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    QOpenGLWindow::keyPressEvent(event);
+}
+
+void CAquariumScene::OnTimer() {
+    if (m_bTornDown) return;
+    const int64_t start = NowMs();
+    m_pacer.tickStarted(start);
+    ++m_nTicks;
+    const bool last = m_options.frames >= 0 && m_nTicks >= m_options.frames;
+    m_bGrabThisFrame = last && !m_options.screenshotPath.empty();
+
+    const auto t0 = std::chrono::steady_clock::now();
+    makeCurrent();
+    RenderScene();
+    const auto t1 = std::chrono::steady_clock::now();
+    if (m_options.benchmark)
+        m_stats.add(std::chrono::duration<double, std::milli>(t1 - t0).count());
+
+    if (last) {
+        OnDestroy();
+        emit finished();
+        return;
+    }
+    // Ticks that would have piled up during a slow frame are dropped, not caught up.
+    m_tickTimer.start(static_cast<int>(m_pacer.delayAfterTick(NowMs())));
+}
+
+void CAquariumScene::OnDestroy() {
+    if (m_bTornDown) return;
+    m_bTornDown = true;
+    m_tickTimer.stop();
+    if (m_options.benchmark) {
+        const double cpu = static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+        std::printf("%s\n", m_stats.summary(cpu).c_str());
+        std::fflush(stdout);
+    }
+    if (isValid()) doneCurrent();
+}
+
+void CAquariumScene::saveScreenshot() {
+    const int w = m_nWidth, h = m_nHeight;
+    QImage image(w, h, QImage::Format_RGBA8888);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    image = image.mirrored().convertToFormat(QImage::Format_RGB888);
+    if (!image.save(QString::fromStdString(m_options.screenshotPath), "PNG"))
+        std::fprintf(stderr, "merowfish: cannot save the screenshot to %s\n",
+                     m_options.screenshotPath.c_str());
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QOpenGLWindow>
+#include <QTimer>
+#include <string>
+
+#include "app/FrameStats.h"
+#include "app/TickPacer.h"
+#include "scene/FoodPellet.h"
+#include "scene/Terrain.h"
+#include "settings/AquariumSettings.h"
+
+// How the scene window runs: the size that stands for the screen, and the test/benchmark modes.
+struct SceneRunOptions {
+    int screenWidth = 1680;
+    int screenHeight = 1050;
+    long frames = -1;             // stop after this many ticks (-1: run until told)
+    std::string screenshotPath;  // saved from the last drawn frame
+    bool benchmark = false;       // tick as fast as possible and time every frame
+};
+
+// Tool modes: command ids that double as the mouse tool in use.
+constexpr int kModeNone = 1043;
+
+// The scene window and the world it shows: owns the GL context and every scene object, and is
+// driven by a 20 ms tick that advances the whole tank by one step and draws it.
+class CAquariumScene : public QOpenGLWindow {
+    Q_OBJECT
+public:
+    explicit CAquariumScene(const SceneRunOptions& options);
+    ~CAquariumScene() override;
+
+    // GL set-up, once, before the first tick.
+    void InitGL();
+    // Tank extents and viewport size from the screen size.
+    void SetupTankBounds();
+    // One whole frame: every per-frame update and the drawing; ends with the buffer swap.
+    bool RenderScene();
+    // The tick: the frame, then the mode switch.
+    void OnTimer();
+    void OnSize(int cx, int cy);
+    // Releases the context and stops the tick.
+    void OnDestroy();
+
+    // Scene objects and state.
+    CTerrain m_Terrain;
+    CFoodPellet m_Food[kFoodPelletCount];
+    float m_fTankMinX = 0, m_fTankMaxX = 0, m_fTankMaxY = 0, m_fTankMinY = 0, m_fTankMinZ = 0,
+          m_fTankMaxZ = 0;
+    GLuint m_nBackgroundTex = 0;
+    GLuint m_nFishTex[kSpeciesCount] = {};
+    int m_nMode = kModeNone;
+    GLuint m_nRippleTex = 0;
+    int m_nWidth = 1680, m_nHeight = 1050;
+    float m_fEyeZOffset = -5.0f;
+    float m_vBubbleSource[3] = {0, 0, 0};
+    int m_nScreenMode = 1;
+    float m_FishSnapshot[kMaxFish][3] = {};
+
+    bool glReady() const { return m_bGlReady; }
+    long framesDrawn() const { return m_nFramesDrawn; }
+
+signals:
+    // The run asked for by --frames is over (tear-down done).
+    void finished();
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void scheduleNextTick();
+    void saveScreenshot();
+
+    SceneRunOptions m_options;
+    QTimer m_tickTimer;
+    TickPacer m_pacer;
+    FrameStats m_stats;
+    bool m_bGlReady = false;
+    bool m_bTornDown = false;
+    bool m_bGrabThisFrame = false;
+    bool m_bInPaint = false;
+    int m_nLastSizeW = 0, m_nLastSizeH = 0;
+    long m_nFramesDrawn = 0;
+    long m_nTicks = 0;
+    std::string m_storageDir;
+};

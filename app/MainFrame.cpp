@@ -1,0 +1,41 @@
+#include "app/MainFrame.h"
+
+#include <QKeyEvent>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/MessageBox.h"
+#include "platform/UserDirectories.h"
+
+CMainFrame::CMainFrame(const SceneRunOptions& options, bool windowed) {
+    setWindowTitle(kAppName);
+    if (!windowed) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    if (TemporaryDirectory().empty()) {
+        ShowMessageBox("Error Find TempPath.", "ERROR");
+        return;
+    }
+    m_wndScene = new CAquariumScene(options);
+    m_container = QWidget::createWindowContainer(m_wndScene, this);
+    m_container->setFocusPolicy(Qt::StrongFocus);
+    m_container->setGeometry(rect());
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    if (m_container) m_container->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+void CMainFrame::focusInEvent(QFocusEvent* event) {
+    if (m_container) m_container->setFocus();
+    QWidget::focusInEvent(event);
+}
+
+void CMainFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    QWidget::keyPressEvent(event);
+}

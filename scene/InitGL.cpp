@@ -1,0 +1,101 @@
+#include <GL/gl.h>
+
+#include <QDir>
+#include <QOpenGLContext>
+
+#include "app/AquariumScene.h"
+#include "platform/MessageBox.h"
+#include "platform/UserDirectories.h"
+#include "scene/SceneLight.h"
+#include "scene/ScreenGeometry.h"
+#include "scene/Textures.h"
+#include "settings/StorageDirectory.h"
+
+namespace {
+
+// Built-in pictures go out next to the settings; where that folder cannot take files, a
+// temporary folder serves, so a read-only settings folder never stops the tank.
+std::string AssetDirectoryFor(const std::string& storageDir) {
+    if (!storageDir.empty() && IsDirectoryWritable(storageDir)) return storageDir;
+    std::string dir = FallbackTemporaryDirectory();
+    QDir().mkpath(QString::fromStdString(dir));
+    return dir + "/";
+}
+
+}  // namespace
+
+void CAquariumScene::SetupTankBounds() {
+    m_nWidth = m_options.screenWidth;
+    m_nHeight = m_options.screenHeight;
+    const TankBounds b = TankBoundsFor(m_nWidth, m_nHeight);
+    m_fTankMinX = b.minX;
+    m_fTankMaxX = b.maxX;
+    m_fTankMaxY = b.maxY;
+    m_fTankMinY = b.minY;
+    m_fTankMinZ = b.minZ;
+    m_fTankMaxZ = b.maxZ;
+}
+
+void CAquariumScene::InitGL() {
+    m_nScreenMode = ScreenModeFor(m_options.screenWidth, m_options.screenHeight);
+    if (!context() || !context()->isValid()) {
+        ShowMessageBox("ChoosePixelFormat failed");
+        return;
+    }
+
+    // Fixed GL state.
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, g_lightAmbient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, g_lightDiffuse);
+    glLightfv(GL_LIGHT1, GL_POSITION, g_lightPosition);
+    glEnable(GL_LIGHT1);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_BLEND);
+
+    m_storageDir = GetStorageDirectory();
+    SetupTankBounds();
+
+    if (TemporaryDirectory().empty()) {
+        ShowMessageBox("Error Find TempPath.", "ERROR");
+        return;
+    }
+    const std::string assetDir = AssetDirectoryFor(m_storageDir);
+
+    LoadBuiltInTexture(154, assetDir, "BackGround0", &m_nBackgroundTex, true);
+    for (int i = 0; i < kSpeciesCount; ++i)
+        LoadBuiltInTexture(10000 + i, assetDir, "fish" + std::to_string(i), &m_nFishTex[i]);
+
+    LoadSettings();
+
+    m_nRippleTex = CreateBlankTexture();
+    glBindTexture(GL_TEXTURE_2D, m_nRippleTex);
+
+    glFogi(GL_FOG_MODE, GL_EXP);
+    const GLfloat fogColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glFogfv(GL_FOG_COLOR, fogColour);
+    glFogf(GL_FOG_DENSITY, 0.5f);
+    glHint(GL_FOG_HINT, GL_DONT_CARE);
+    glFogf(GL_FOG_START, -10.0f);
+    glFogf(GL_FOG_END, 100.0f);
+    glEnable(GL_FOG);
+}
+
+void CAquariumScene::OnSize(int cx, int cy) {
+    if (cy == 0) cy = 1;
+    glViewport(0, 0, cx, cy);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const double aspect = static_cast<double>(cx) / cy;
+    const double top = 0.1 * 0.41421356237;  // tan(22.5 degrees): a 45 degree field of view
+    glFrustum(-top * aspect, top * aspect, -top, top, 0.1, 400.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    m_nLastSizeW = cx;
+    m_nLastSizeH = cy;
+}
