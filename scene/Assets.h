@@ -22,3 +22,7 @@ void DeleteAssetFiles(const std::string& dir, const std::string& name);
 
 // The raw scrambled bytes of an embedded resource; empty when there is none.
 std::string AssetResourceBytes(int resourceId);
+
+// Registers the embedded resources (:/rcad/<id>, :/plain/<name>.png) once; the functions that read
+// them call it themselves.
+void InitAssetResources();

@@ -1,0 +1,12 @@
+#include "scene/PlainPictures.h"
+
+#include "scene/Assets.h"
+
+QString PlainPicturePath(const char* name) {
+    InitAssetResources();
+    return QStringLiteral(":/plain/%1.png").arg(QString::fromUtf8(name));
+}
+
+QImage PlainPicture(const char* name) {
+    return QImage(PlainPicturePath(name));
+}
