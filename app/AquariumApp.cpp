@@ -30,11 +30,14 @@ int CAquariumApp::Run(int argc, char** argv) {
 
     // One aquarium at a time: both locks are held until the process ends.
     static NamedLock firstLock("FirstMyProject_Merow");
-    if (!firstLock.acquire()) return 0;
+    if (!firstLock.acquire())
+        return 0;
     static NamedLock appLock("MerowFishScr");
-    if (!appLock.acquire()) return 0;
+    if (!appLock.acquire())
+        return 0;
 
-    if (!options.storageDir.empty()) SetStorageDirectoryOverride(options.storageDir);
+    if (!options.storageDir.empty())
+        SetStorageDirectoryOverride(options.storageDir);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("MerowFishScr");
@@ -63,7 +66,8 @@ int CAquariumApp::Run(int argc, char** argv) {
     if (CAquariumScene* scene = frame.scene())
         QObject::connect(scene, &CAquariumScene::finished, &app, [] { QApplication::exit(0); });
     frame.show();
-    if (!options.windowed()) frame.showFullScreen();
+    if (!options.windowed())
+        frame.showFullScreen();
     frame.setFocus();
     app.exec();
     return 0;

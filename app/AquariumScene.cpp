@@ -37,7 +37,8 @@ CAquariumScene::CAquariumScene(const SceneRunOptions& options)
 }
 
 CAquariumScene::~CAquariumScene() {
-    if (!m_bTornDown) OnDestroy();
+    if (!m_bTornDown)
+        OnDestroy();
 }
 
 void CAquariumScene::initializeGL() {
@@ -47,11 +48,14 @@ void CAquariumScene::initializeGL() {
     m_tickTimer.start(0);
 }
 
-void CAquariumScene::resizeGL(int w, int h) { OnSize(w, h); }
+void CAquariumScene::resizeGL(int w, int h) {
+    OnSize(w, h);
+}
 
 void CAquariumScene::paintGL() {
     // An expose redraws the tank, and like every frame that is one step of the simulation.
-    if (m_bTornDown) return;
+    if (m_bTornDown)
+        return;
     m_bInPaint = true;
     RenderScene();
     m_bInPaint = false;
@@ -67,7 +71,8 @@ void CAquariumScene::keyPressEvent(QKeyEvent* event) {
 }
 
 void CAquariumScene::OnTimer() {
-    if (m_bTornDown) return;
+    if (m_bTornDown)
+        return;
     const int64_t start = NowMs();
     m_pacer.tickStarted(start);
     ++m_nTicks;
@@ -91,7 +96,8 @@ void CAquariumScene::OnTimer() {
 }
 
 void CAquariumScene::OnDestroy() {
-    if (m_bTornDown) return;
+    if (m_bTornDown)
+        return;
     m_bTornDown = true;
     m_tickTimer.stop();
     if (m_options.benchmark) {
@@ -99,7 +105,8 @@ void CAquariumScene::OnDestroy() {
         std::printf("%s\n", m_stats.summary(cpu).c_str());
         std::fflush(stdout);
     }
-    if (isValid()) doneCurrent();
+    if (isValid())
+        doneCurrent();
 }
 
 void CAquariumScene::saveScreenshot() {

@@ -14,9 +14,9 @@
 struct SceneRunOptions {
     int screenWidth = 1680;
     int screenHeight = 1050;
-    long frames = -1;             // stop after this many ticks (-1: run until told)
+    long frames = -1;            // stop after this many ticks (-1: run until told)
     std::string screenshotPath;  // saved from the last drawn frame
-    bool benchmark = false;       // tick as fast as possible and time every frame
+    bool benchmark = false;      // tick as fast as possible and time every frame
 };
 
 // Tool modes: command ids that double as the mouse tool in use.

@@ -6,22 +6,26 @@
 namespace {
 
 bool ParseCount(const std::string& text, long* out) {
-    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+    if (text.empty() || text[0] == '-' || text[0] == '+')
+        return false;
     errno = 0;
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
-    if (errno || *end || value < 0) return false;
+    if (errno || *end || value < 0)
+        return false;
     *out = value;
     return true;
 }
 
 bool ParseSize(const std::string& text, int* w, int* h) {
     const auto x = text.find_first_of("xX");
-    if (x == std::string::npos) return false;
+    if (x == std::string::npos)
+        return false;
     long width, height;
     if (!ParseCount(text.substr(0, x), &width) || !ParseCount(text.substr(x + 1), &height))
         return false;
-    if (width < 1 || height < 1 || width > 16384 || height > 16384) return false;
+    if (width < 1 || height < 1 || width > 16384 || height > 16384)
+        return false;
     *w = static_cast<int>(width);
     *h = static_cast<int>(height);
     return true;
@@ -58,23 +62,27 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--benchmark") {
             o.benchmark = true;
         } else if (arg == "--window") {
-            if (!hasValue) return needValue("a size WxH"), result;
+            if (!hasValue)
+                return needValue("a size WxH"), result;
             if (!ParseSize(args[++i], &o.windowWidth, &o.windowHeight)) {
                 result.error = "merowfish: bad value for --window: '" + args[i] +
                                "' (expected WxH, e.g. 1024x768)";
                 return result;
             }
         } else if (arg == "--frames") {
-            if (!hasValue) return needValue("a number of frames"), result;
+            if (!hasValue)
+                return needValue("a number of frames"), result;
             if (!ParseCount(args[++i], &o.frames)) {
                 result.error = "merowfish: bad value for --frames: '" + args[i] + "'";
                 return result;
             }
         } else if (arg == "--screenshot") {
-            if (!hasValue || args[i + 1].empty()) return needValue("a file name"), result;
+            if (!hasValue || args[i + 1].empty())
+                return needValue("a file name"), result;
             o.screenshotPath = args[++i];
         } else if (arg == "--storage-dir") {
-            if (!hasValue || args[i + 1].empty()) return needValue("a folder"), result;
+            if (!hasValue || args[i + 1].empty())
+                return needValue("a folder"), result;
             o.storageDir = args[++i];
         } else {
             result.error = "merowfish: unknown option '" + arg + "' (try --help)";

@@ -7,7 +7,7 @@
 struct CommandLineOptions {
     int windowWidth = 0;  // --window WxH: a normal window whose size stands for the screen's
     int windowHeight = 0;
-    long frames = -1;  // --frames N: run N ticks, then tear down and exit 0
+    long frames = -1;            // --frames N: run N ticks, then tear down and exit 0
     std::string screenshotPath;  // --screenshot FILE.png: the last drawn frame, saved at exit
     std::string storageDir;      // --storage-dir DIR
     bool benchmark = false;      // --benchmark: tick as fast as possible, print timings at exit

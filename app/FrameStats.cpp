@@ -5,12 +5,14 @@
 #include <cstdio>
 
 double FrameStats::percentile(double p) const {
-    if (m_frameMs.empty()) return 0.0;
+    if (m_frameMs.empty())
+        return 0.0;
     std::vector<double> sorted = m_frameMs;
     std::sort(sorted.begin(), sorted.end());
     const double rank = std::ceil(p / 100.0 * static_cast<double>(sorted.size()));
     size_t index = rank < 1.0 ? 0 : static_cast<size_t>(rank) - 1;
-    if (index >= sorted.size()) index = sorted.size() - 1;
+    if (index >= sorted.size())
+        index = sorted.size() - 1;
     return sorted[index];
 }
 

@@ -9,7 +9,8 @@
 
 CMainFrame::CMainFrame(const SceneRunOptions& options, bool windowed) {
     setWindowTitle(kAppName);
-    if (!windowed) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    if (!windowed)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
     if (TemporaryDirectory().empty()) {
@@ -23,12 +24,14 @@ CMainFrame::CMainFrame(const SceneRunOptions& options, bool windowed) {
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
-    if (m_container) m_container->setGeometry(rect());
+    if (m_container)
+        m_container->setGeometry(rect());
     QWidget::resizeEvent(event);
 }
 
 void CMainFrame::focusInEvent(QFocusEvent* event) {
-    if (m_container) m_container->setFocus();
+    if (m_container)
+        m_container->setFocus();
     QWidget::focusInEvent(event);
 }
 

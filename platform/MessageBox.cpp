@@ -12,12 +12,15 @@ std::vector<ShownMessage>* g_capture = nullptr;
 
 bool CanShowDialogs() {
     // Headless runs (tests, benchmarks under Xvfb) ask for no blocking boxes.
-    if (std::getenv("MEROW_NO_MESSAGEBOX")) return false;
+    if (std::getenv("MEROW_NO_MESSAGEBOX"))
+        return false;
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 }  // namespace
 
-void CaptureMessageBoxes(std::vector<ShownMessage>* sink) { g_capture = sink; }
+void CaptureMessageBoxes(std::vector<ShownMessage>* sink) {
+    g_capture = sink;
+}
 
 void ShowMessageBox(const std::string& text, const std::string& caption) {
     const std::string title = caption.empty() ? kAppName : caption;

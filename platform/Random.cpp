@@ -10,4 +10,6 @@ int Rand() {
     return static_cast<int>((g_randState >> 16) & 0x7fffu);
 }
 
-void SeedRand(unsigned int seed) { g_randState = seed; }
+void SeedRand(unsigned int seed) {
+    g_randState = seed;
+}

@@ -6,7 +6,8 @@
 
 std::string LockDirectory() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::tempPath();
+    if (dir.isEmpty() || !QDir(dir).exists())
+        dir = QDir::tempPath();
     return dir.toStdString();
 }
 
@@ -18,4 +19,6 @@ NamedLock::NamedLock(const std::string& name)
 
 NamedLock::~NamedLock() = default;
 
-bool NamedLock::acquire() { return m_lock->tryLock(0); }
+bool NamedLock::acquire() {
+    return m_lock->tryLock(0);
+}

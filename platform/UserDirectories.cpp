@@ -6,7 +6,8 @@
 
 std::string PerUserSettingsDirectory() {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (base.isEmpty()) base = QDir::homePath() + "/.config";
+    if (base.isEmpty())
+        base = QDir::homePath() + "/.config";
     return (base + "/merowfish").toStdString();
 }
 

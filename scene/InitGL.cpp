@@ -16,7 +16,8 @@ namespace {
 // Built-in pictures go out next to the settings; where that folder cannot take files, a
 // temporary folder serves, so a read-only settings folder never stops the tank.
 std::string AssetDirectoryFor(const std::string& storageDir) {
-    if (!storageDir.empty() && IsDirectoryWritable(storageDir)) return storageDir;
+    if (!storageDir.empty() && IsDirectoryWritable(storageDir))
+        return storageDir;
     std::string dir = FallbackTemporaryDirectory();
     QDir().mkpath(QString::fromStdString(dir));
     return dir + "/";
@@ -87,7 +88,8 @@ void CAquariumScene::InitGL() {
 }
 
 void CAquariumScene::OnSize(int cx, int cy) {
-    if (cy == 0) cy = 1;
+    if (cy == 0)
+        cy = 1;
     glViewport(0, 0, cx, cy);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

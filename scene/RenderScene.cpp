@@ -7,7 +7,8 @@
 #include "scene/SceneLight.h"
 
 bool CAquariumScene::RenderScene() {
-    if (!m_bGlReady && !context()) return false;
+    if (!m_bGlReady && !context())
+        return false;
     const int w = m_nWidth, h = m_nHeight;
 
     // Projection: 0.4 half-height at the near plane, widened along the longer side.
@@ -27,7 +28,8 @@ bool CAquariumScene::RenderScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const float light = LightComponent(g_settings.nLightLevel);
-    for (int c = 0; c < 3; ++c) g_lightAmbient[c] = g_lightDiffuse[c] = light;
+    for (int c = 0; c < 3; ++c)
+        g_lightAmbient[c] = g_lightDiffuse[c] = light;
     glLightfv(GL_LIGHT1, GL_AMBIENT, g_lightAmbient);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, g_lightDiffuse);
     glEnable(GL_LIGHTING);
@@ -40,7 +42,9 @@ bool CAquariumScene::RenderScene() {
 
     glFinish();
     ++m_nFramesDrawn;
-    if (m_bGrabThisFrame) saveScreenshot();
-    if (!m_bInPaint) context()->swapBuffers(this);
+    if (m_bGrabThisFrame)
+        saveScreenshot();
+    if (!m_bInPaint)
+        context()->swapBuffers(this);
     return true;
 }

@@ -16,7 +16,7 @@ struct BoundsRow {
     int width, height, halfWidth;
 };
 const BoundsRow kBounds[] = {
-    {800, 600, 29},  {1024, 768, 29}, {1280, 960, 29}, {1280, 1024, 29},
+    {800, 600, 29},  {1024, 768, 29}, {1280, 960, 29},  {1280, 1024, 29},
     {1440, 900, 35}, {1600, 900, 38}, {1680, 1050, 34},
 };
 
@@ -29,20 +29,24 @@ constexpr int kNarrowestHalfWidth = 29;
 
 int ScreenModeFor(int width, int height) {
     for (const ModeRow& row : kModes)
-        if (row.width == width && row.height == height) return row.mode;
+        if (row.width == width && row.height == height)
+            return row.mode;
     return 1;
 }
 
 bool IsListedScreenMode(int width, int height) {
     for (const ModeRow& row : kModes)
-        if (row.width == width && row.height == height) return true;
+        if (row.width == width && row.height == height)
+            return true;
     return false;
 }
 
 int TankBaseHalfWidth(int width, int height) {
     for (const BoundsRow& row : kBounds)
-        if (row.width == width && row.height == height) return row.halfWidth;
-    if (width <= 0 || height <= 0) return kNarrowestHalfWidth;
+        if (row.width == width && row.height == height)
+            return row.halfWidth;
+    if (width <= 0 || height <= 0)
+        return kNarrowestHalfWidth;
     const int derived = static_cast<int>(std::lround(kVisibleHalfHeight * width / height));
     return derived < kNarrowestHalfWidth ? kNarrowestHalfWidth : derived;
 }

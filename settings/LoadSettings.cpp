@@ -61,44 +61,102 @@ const KeyRule kRules[] = {
 void Store(AquariumSettings& s, int row, long v) {
     const int i = static_cast<int>(v);
     switch (row) {
-        case 0: s.nShowWater = i; break;
-        case 1: s.nShowLight = i; break;
-        case 2: s.nShowTerra = i; break;
-        case 3: s.nFrontFixed = i; break;
-        case 4: s.crFrontColor = static_cast<uint32_t>(v); break;
-        case 5: s.nFrontManualGradual = i; break;
-        case 6: s.crFrontColor1 = static_cast<uint32_t>(v); break;
-        case 7: s.crFrontColor2 = static_cast<uint32_t>(v); break;
-        case 8: s.nFrontAutoGradual = i; break;
-        case 9: s.nLockFore = i; break;
-        case 10: s.fLockForeRot = static_cast<float>(v); break;
-        case 11: s.nBackFixed = i; break;
-        case 12: s.crBackColor = static_cast<uint32_t>(v); break;
-        case 13: s.nBackManualGradual = i; break;
-        case 14: s.crBackColor1 = static_cast<uint32_t>(v); break;
-        case 15: s.crBackColor2 = static_cast<uint32_t>(v); break;
-        case 16: s.nBackAutoGradual = i; break;
-        case 17: s.nLockBack = i; break;
-        case 18: s.fLockBackRot = static_cast<float>(v); break;
-        case 19: s.nVolume = i; break;
-        case 20: s.nBubbleSetting = i; break;
-        case 21: s.nBackgroundStyle = i; break;
-        case 22: s.nFogLevel = i; break;
-        case 23: s.nLightLevel = i; break;
-        case 24: s.nAutoViews = i; break;
-        case 25: s.nViewLeftRight = i; break;
-        case 26: s.nViewNearFar = i; break;
-        default: break;
+        case 0:
+            s.nShowWater = i;
+            break;
+        case 1:
+            s.nShowLight = i;
+            break;
+        case 2:
+            s.nShowTerra = i;
+            break;
+        case 3:
+            s.nFrontFixed = i;
+            break;
+        case 4:
+            s.crFrontColor = static_cast<uint32_t>(v);
+            break;
+        case 5:
+            s.nFrontManualGradual = i;
+            break;
+        case 6:
+            s.crFrontColor1 = static_cast<uint32_t>(v);
+            break;
+        case 7:
+            s.crFrontColor2 = static_cast<uint32_t>(v);
+            break;
+        case 8:
+            s.nFrontAutoGradual = i;
+            break;
+        case 9:
+            s.nLockFore = i;
+            break;
+        case 10:
+            s.fLockForeRot = static_cast<float>(v);
+            break;
+        case 11:
+            s.nBackFixed = i;
+            break;
+        case 12:
+            s.crBackColor = static_cast<uint32_t>(v);
+            break;
+        case 13:
+            s.nBackManualGradual = i;
+            break;
+        case 14:
+            s.crBackColor1 = static_cast<uint32_t>(v);
+            break;
+        case 15:
+            s.crBackColor2 = static_cast<uint32_t>(v);
+            break;
+        case 16:
+            s.nBackAutoGradual = i;
+            break;
+        case 17:
+            s.nLockBack = i;
+            break;
+        case 18:
+            s.fLockBackRot = static_cast<float>(v);
+            break;
+        case 19:
+            s.nVolume = i;
+            break;
+        case 20:
+            s.nBubbleSetting = i;
+            break;
+        case 21:
+            s.nBackgroundStyle = i;
+            break;
+        case 22:
+            s.nFogLevel = i;
+            break;
+        case 23:
+            s.nLightLevel = i;
+            break;
+        case 24:
+            s.nAutoViews = i;
+            break;
+        case 25:
+            s.nViewLeftRight = i;
+            break;
+        case 26:
+            s.nViewNearFar = i;
+            break;
+        default:
+            break;
     }
 }
 
 bool InRange(const KeyRule& rule, int value) {
-    if (rule.minValue == kAny && rule.maxValue == kAny) return true;
+    if (rule.minValue == kAny && rule.maxValue == kAny)
+        return true;
     return value >= rule.minValue && value <= rule.maxValue;
 }
 
 // Counts live in 0..50 wherever the tank reads them; the file keeps what the user wrote.
-int ClampCount(int count) { return count < 0 ? 0 : (count > kMaxFish ? kMaxFish : count); }
+int ClampCount(int count) {
+    return count < 0 ? 0 : (count > kMaxFish ? kMaxFish : count);
+}
 
 }  // namespace
 
@@ -112,7 +170,8 @@ void LoadSettings() {
         const int value = SettingsAtoi(text);
         const bool missing = text.empty() || !InRange(rule, value);
         if (rule.rule == Rule::Forced) {
-            if (missing) file.Write(kSection, rule.key, rule.missingText);
+            if (missing)
+                file.Write(kSection, rule.key, rule.missingText);
             Store(s, row, rule.forcedValue);
             file.WriteInt(kSection, rule.key, rule.forcedValue);
         } else if (missing) {
@@ -142,11 +201,14 @@ void LoadSettings() {
 
 void ApplyAquariumSettings(AquariumSettings settings) {
     int counts[kSpeciesCount];
-    for (int i = 0; i < kSpeciesCount; ++i) counts[i] = g_settings.nFishCount[i];
+    for (int i = 0; i < kSpeciesCount; ++i)
+        counts[i] = g_settings.nFishCount[i];
     g_settings = settings;
-    for (int i = 0; i < kSpeciesCount; ++i) g_settings.nFishCount[i] = counts[i];
+    for (int i = 0; i < kSpeciesCount; ++i)
+        g_settings.nFishCount[i] = counts[i];
 }
 
 void SetFishCounts(const int counts[kSpeciesCount]) {
-    for (int i = 0; i < kSpeciesCount; ++i) g_settings.nFishCount[i] = ClampCount(counts[i]);
+    for (int i = 0; i < kSpeciesCount; ++i)
+        g_settings.nFishCount[i] = ClampCount(counts[i]);
 }

@@ -17,7 +17,8 @@ std::string SettingsFile::ReadText(const char* section, const char* key) const {
 }
 
 void SettingsFile::Write(const char* section, const char* key, const std::string& value) {
-    if (!WritePrivateProfileString(section, key, value.c_str(), m_path)) m_writeFailed = true;
+    if (!WritePrivateProfileString(section, key, value.c_str(), m_path))
+        m_writeFailed = true;
 }
 
 void SettingsFile::WriteInt(const char* section, const char* key, long value) {
@@ -25,7 +26,8 @@ void SettingsFile::WriteInt(const char* section, const char* key, long value) {
 }
 
 void SettingsFile::ReportWriteFailures() const {
-    if (!m_writeFailed) return;
+    if (!m_writeFailed)
+        return;
     ShowMessageBox("Could not save settings to \"" + m_path +
                        "\".\nThe aquarium runs with these settings, but changes will not be kept.",
                    "");
@@ -34,7 +36,9 @@ void SettingsFile::ReportWriteFailures() const {
 int SettingsAtoi(const std::string& text) {
     errno = 0;
     const long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
     return static_cast<int>(value);
 }

@@ -12,20 +12,24 @@ std::string g_override;
 bool g_warned = false;
 
 std::string WithSeparator(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
     return dir;
 }
 
 bool MakeDirectory(const std::string& dir, std::string* why) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    if (std::filesystem::is_directory(dir)) return true;
+    if (std::filesystem::is_directory(dir))
+        return true;
     *why = ec ? ec.message() : "not a folder";
     return false;
 }
 }  // namespace
 
-void SetStorageDirectoryOverride(const std::string& dir) { g_override = dir; }
+void SetStorageDirectoryOverride(const std::string& dir) {
+    g_override = dir;
+}
 
 std::string GetStorageDirectory() {
     std::string dir = g_override;
@@ -34,7 +38,8 @@ std::string GetStorageDirectory() {
         dir = env && *env ? env : PerUserSettingsDirectory();
     }
     std::string why;
-    if (MakeDirectory(dir, &why)) return WithSeparator(dir);
+    if (MakeDirectory(dir, &why))
+        return WithSeparator(dir);
 
     // The program still runs: settings go to a temporary folder for this session.
     const std::string fallback = FallbackTemporaryDirectory();
@@ -42,13 +47,15 @@ std::string GetStorageDirectory() {
     const bool haveFallback = MakeDirectory(fallback, &fallbackWhy);
     if (!g_warned) {
         g_warned = true;
-        ShowMessageBox("Cannot create the settings folder \"" + dir + "\" (" + why + ").\n" +
-                           (haveFallback ? "Settings are kept in \"" + fallback +
-                                               "\" for now and may be lost."
-                                         : std::string("Settings will not be saved.")),
-                       "ERROR");
+        ShowMessageBox(
+            "Cannot create the settings folder \"" + dir + "\" (" + why + ").\n" +
+                (haveFallback ? "Settings are kept in \"" + fallback + "\" for now and may be lost."
+                              : std::string("Settings will not be saved.")),
+            "ERROR");
     }
     return haveFallback ? WithSeparator(fallback) : std::string();
 }
 
-std::string GetSettingsPath() { return GetStorageDirectory() + "MerowSet.ini"; }
+std::string GetSettingsPath() {
+    return GetStorageDirectory() + "MerowSet.ini";
+}

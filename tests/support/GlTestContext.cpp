@@ -6,7 +6,8 @@
 #include <QSurfaceFormat>
 
 void EnsureGuiApplication() {
-    if (QGuiApplication::instance()) return;
+    if (QGuiApplication::instance())
+        return;
     static int argc = 1;
     static char name[] = "merowtest";
     static char* argv[] = {name, nullptr};
@@ -21,18 +22,22 @@ GlTestContext::GlTestContext() {
     format.setDepthBufferSize(24);
     m_context = std::make_unique<QOpenGLContext>();
     m_context->setFormat(format);
-    if (!m_context->create()) return;
+    if (!m_context->create())
+        return;
     m_surface = std::make_unique<QOffscreenSurface>();
     m_surface->setFormat(m_context->format());
     m_surface->create();
-    if (!m_surface->isValid()) return;
+    if (!m_surface->isValid())
+        return;
     m_ok = m_context->makeCurrent(m_surface.get());
 }
 
 GlTestContext::~GlTestContext() {
-    if (m_context) m_context->doneCurrent();
+    if (m_context)
+        m_context->doneCurrent();
 }
 
 void GlTestContext::makeCurrent() {
-    if (m_ok) m_context->makeCurrent(m_surface.get());
+    if (m_ok)
+        m_context->makeCurrent(m_surface.get());
 }

@@ -24,8 +24,9 @@ private:
 void EnsureGuiApplication();
 
 // Skips the current test when no GL context can be made.
-#define MEROW_REQUIRE_GL(ctx)                                           \
-    do {                                                                \
-        if (!(ctx).available()) GTEST_SKIP() << "no GL context (Xvfb?)"; \
-        (ctx).makeCurrent();                                            \
+#define MEROW_REQUIRE_GL(ctx)                        \
+    do {                                             \
+        if (!(ctx).available())                      \
+            GTEST_SKIP() << "no GL context (Xvfb?)"; \
+        (ctx).makeCurrent();                         \
     } while (0)
