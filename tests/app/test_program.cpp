@@ -117,3 +117,28 @@ TEST_F(ProgramTest, EscapeEndsTheProgramWithStatusZero) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProgramTest, UncreatableStorageFolderIsReportedAndTheTankStillRuns) {
+    REQUIRE_DISPLAY();
+    WriteFileBytes(m_home.path() + "plainfile", "not a folder");
+    ChildProcess p = start({"--window", "640x480", "--frames", "5", "--storage-dir",
+                            m_home.path() + "plainfile/aquarium"});
+    EXPECT_EQ(p.Wait(30000), 0);
+    EXPECT_NE(p.Output().find("Cannot create the settings folder"), std::string::npos)
+        << p.Output();
+}
+
+TEST_F(ProgramTest, UnwritableSettingsFileIsReportedOnceAndTheTankStillRuns) {
+    REQUIRE_DISPLAY();
+    std::filesystem::create_directories(storage() + "/MerowSet.ini");
+    ChildProcess p = start({"--window", "640x480", "--frames", "5", "--storage-dir", storage()});
+    EXPECT_EQ(p.Wait(30000), 0);
+    const std::string out = p.Output();
+    const auto first = out.find("Could not save settings");
+    ASSERT_NE(first, std::string::npos) << out;
+    EXPECT_EQ(out.find("Could not save settings", first + 1), std::string::npos) << out;
+}
+
+}  // namespace
