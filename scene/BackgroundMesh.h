@@ -1,0 +1,34 @@
+#pragma once
+
+#include <GL/gl.h>
+
+class CRippleSurface;
+
+// Half-width Sx of the background picture (its half-height is 40). Listed screen sizes keep
+// their mode's value; any other size gets 40 x width / height so the picture fills the view.
+float BackgroundScaleX(int screenMode, int width, int height, bool listedSize);
+
+// The frame's background step, split so the ripple motion runs without GL:
+// one rain drop at a random pixel (three Rand() draws, the first discarded) ...
+void BackgroundRainDrop(CRippleSurface& water, int width, int height);
+// ... and one ripple step followed by the two Rand() draws the frame makes for it.
+void BackgroundRippleStep(CRippleSurface& water, int width, int height);
+
+// The whole background step: the picture `texture` through the ripple grid at z = -110, scaled by
+// (scaleX, 40, 1), with the rain drop before and the ripple step after the drawing.
+void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
+                           int height);
+
+// The background Bezier mesh: 6 x 6 control points across the tank at z = -90, two divisions.
+struct BackgroundMesh {
+    float m_vControl[6][6][3] = {};
+    GLuint m_nList = 0;
+};
+
+// Control points spread evenly over x in [minX, maxX] and y in [minY, maxY] at z = -90.
+void BuildBackgroundMeshPoints(BackgroundMesh& mesh, float minX, float maxX, float minY,
+                               float maxY);
+// Compiles the evaluated mesh (with texture coordinates 0..1) into mesh.m_nList.
+void CompileBackgroundMesh(BackgroundMesh& mesh);
+// Draws the mesh with `texture` bound.
+void DrawBackgroundMesh(const BackgroundMesh& mesh, GLuint texture);

@@ -1,0 +1,78 @@
+#include "scene/RippleOverlay.h"
+
+#include <algorithm>
+
+#include "scene/RippleSurface.h"
+
+int NextPowerOfTwo(int n) {
+    int p = 1;
+    while (p < n && p < (1 << 30))
+        p <<= 1;
+    return p;
+}
+
+namespace {
+
+// Grows the texture's image so a width x height copy fits; its filters must not ask for
+// mipmaps, which it has none of.
+void FitTexture(int width, int height, int* texWidth, int* texHeight) {
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    if (w < width || h < height) {
+        w = std::max(w, NextPowerOfTwo(width));
+        h = std::max(h, NextPowerOfTwo(height));
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, w, h, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    *texWidth = w;
+    *texHeight = h;
+}
+
+}  // namespace
+
+void RippleOverlay(CRippleSurface& water, GLuint texture, int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    int texWidth = 0, texHeight = 0;
+    FitTexture(width, height, &texWidth, &texHeight);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+
+    // The copy is the finished frame: put it back as it is, only displaced by the waves.
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_FOG);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+
+    // Identity transforms map the grid's -1..1 onto the whole viewport; the texture matrix maps
+    // the grid's 0..1 coordinates onto the copied part of the texture.
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glLoadIdentity();
+    glScalef(static_cast<float>(width) / texWidth, static_cast<float>(height) / texHeight, 1.0f);
+
+    water.DrawClamped();
+
+    glMatrixMode(GL_TEXTURE);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+
+    water.Step();
+}
