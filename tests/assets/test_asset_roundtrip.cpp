@@ -15,6 +15,7 @@
 #include "platform/Random.h"
 #include "scene/AssetKey.h"
 #include "scene/Assets.h"
+#include "scene/PlainPictures.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -196,6 +197,19 @@ TEST_F(EmbeddedAssets, EachComesOutAsTheGeneratorWroteIt) {
 TEST_F(EmbeddedAssets, UnwritableStorageEndsStartUpWithStatusZero) {
     ExpectQuietExit(RunInChild([] { ExtractAsset(154, "/nonexistent/merow/", "BackGround0"); }),
                     "cannot open infile\n");
+}
+
+TEST_F(EmbeddedAssets, PlainPicturesLoadByName) {
+    for (const char* name :
+         {"bitmap129", "bitmap133", "icon180", "icon253", "icon232", "icon175", "icon160",
+          "icon133", "icon137", "icon136", "cursor158", "cursor159", "cursor163", "cursor164",
+          "cursor167", "cursor177", "cursor169", "cursor178"}) {
+        const QImage picture = PlainPicture(name);
+        const QImage generated(QString::fromStdString(m_generated + "plain/" + name + ".png"));
+        EXPECT_FALSE(picture.isNull()) << name;
+        EXPECT_EQ(picture.size(), generated.size()) << name;
+    }
+    EXPECT_TRUE(PlainPicture("bitmap999").isNull());
 }
 
 }  // namespace
