@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+// Tool cursors, 32 x 32 with alpha, light shapes with a dark outline so they show on any water.
+// Hot spots (x, y):
+//   158 hand, 159 hand pressed      (11, 2)  the fingertip
+//   163 shaker, 164 shaker pressed  (8, 27)  where the food falls
+//   167 drop, 177 drop pressed      (16, 28) the drop's lowest point
+//   169 crosshair, 178 pressed      (16, 16) the centre
+// Returns a null image for any other id.
+QImage PaintCursor(int id);
+QPoint CursorHotSpot(int id);
+
+constexpr int kCursorIds[] = {158, 159, 163, 164, 167, 177, 169, 178};
