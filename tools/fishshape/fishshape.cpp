@@ -49,7 +49,7 @@ const double kPi = 3.14159265358979323846;
 // ---- Shape -------------------------------------------------------------------------------------
 
 const double kNoseX = -0.44, kTailX = 0.34;  // body length along x
-const double kTopMax = 0.16, kBottomMax = 0.14, kHalfWidthMax = 0.062;
+const double kTopMax = 0.16, kBottomMax = 0.14, kHalfWidthMax = 0.07;
 const double kPeakAt = 0.36;  // where the body is deepest, 0 nose .. 1 tail root
 
 // Envelope 0 at the nose and the tail root, 1 at kPeakAt; pw < 1 gives a blunter end.
@@ -92,10 +92,19 @@ V3 BodyNormal(double t, double a) {
         n = Norm(n + V3{1.5, 0, 0});
     return n;
 }
+// Half a texel in from each region's border, so filtering never reaches the next region.
+const double kInsetU = 0.5 / 256, kInsetV = 0.5 / 128;
+double Inset(double value, double lo, double hi, double inLo, double inHi) {
+    return inLo + (value - lo) / (hi - lo) * (inHi - inLo);
+}
 // Body skin coordinates at (t, a).
 void BodyTex(double t, double a, double& s, double& v) {
-    s = 0.75 * t;
-    v = 1.0 - a / kPi;
+    s = Inset(0.75 * t, 0, 0.75, kInsetU, 0.75 - kInsetU);
+    v = Inset(1.0 - a / kPi, 0, 1, kInsetV, 1 - kInsetV);
+}
+// Fin region coordinates: u 0.75 at the root .. 1 at the edge.
+double FinU(double along) {
+    return Inset(along, 0, 1, 0.75 + kInsetU, 1 - kInsetU);
 }
 
 // Eye: centre on the flank at the painted eye, radius in model units, how far it stands out.
@@ -152,7 +161,7 @@ Table MakePaired(const char* name, int rows, int cols, V3 rootA, V3 rootB, V3 ti
                 along = 1.0 - along;
             // A slightly rounded edge: the middle rays reach a little further.
             double reach = along * (1.0 + 0.12 * std::sin(kPi * across) * along);
-            tb.Add(Lerp(root, tip, reach), n, 0.75 + 0.25 * along, 0.05 + 0.4 * across);
+            tb.Add(Lerp(root, tip, reach), n, FinU(along), 0.05 + 0.4 * across);
         }
     }
     return tb;
@@ -185,7 +194,7 @@ Table MakeDorsal() {
             double rise =
                 0.03 + 0.15 * std::pow(std::sin(kPi * std::pow((c + 0.6) / 11.6, 0.7)), 1.3);
             V3 p = r == 0 ? V3{x + 0.035, 0, BodyTop(t) + rise} : V3{x, 0, BodyTop(t)};
-            tb.Add(p, {0, -1, 0}, r == 0 ? 1.0 : 0.75, 0.05 + 0.4 * c / 10.0);
+            tb.Add(p, {0, -1, 0}, FinU(r == 0 ? 1.0 : 0.0), 0.05 + 0.4 * c / 10.0);
         }
     }
     return tb;
@@ -200,7 +209,7 @@ Table MakeAnal() {
             double x = BodyX(t);
             V3 p = r == 0 ? V3{x, 0, BodyBottom(t) + 0.012}
                           : V3{x + 0.035, 0, BodyBottom(t) - depth[k]};
-            tb.Add(p, {0, -1, 0}, r == 0 ? 0.75 : 1.0, 0.05 + 0.4 * k / 5.0);
+            tb.Add(p, {0, -1, 0}, FinU(r == 0 ? 0.0 : 1.0), 0.05 + 0.4 * k / 5.0);
         }
     }
     return tb;
@@ -212,9 +221,9 @@ Table MakeTail() {
     const double edgeZ[6] = {0.175, 0.105, 0.04, -0.03, -0.095, -0.16};
     for (int r = 0; r < 2; ++r) {
         for (int c = 0; c < 6; ++c) {
-            double v = 1.0 - 0.5 * c / 5.0;
+            double v = Inset(1.0 - 0.5 * c / 5.0, 0.5, 1, 0.5 + kInsetV, 1 - kInsetV);
             V3 p = r == 0 ? V3{0.29, 0, 0.03 - 0.055 * c / 5.0} : V3{edgeX[c], 0, edgeZ[c]};
-            tb.Add(p, {0, -1, 0}, r == 0 ? 0.75 : 1.0, v);
+            tb.Add(p, {0, -1, 0}, FinU(r == 0 ? 0.0 : 1.0), v);
         }
     }
     return tb;
@@ -232,7 +241,7 @@ Table MakeStreamer() {
             double width = 0.035 * (1.0 - a) + 0.006;
             if (r == 1)
                 p = p + V3{-width * 0.5, 0, -width};
-            tb.Add(p, Norm({0, -1, -0.3}), 0.75 + 0.25 * a, r == 0 ? 0.3 : 0.45);
+            tb.Add(p, Norm({0, -1, -0.3}), FinU(a), r == 0 ? 0.3 : 0.45);
         }
     }
     return tb;
