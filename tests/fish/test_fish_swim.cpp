@@ -275,3 +275,31 @@ TEST(FishConstruction, FirstFishOfTheClassicSequence) {
     EXPECT_TRUE(fish.m_bFinRest);
     EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.1f);
 }
+
+TEST(FishPose, PairedFinsBeatAndFinWavesTravel) {
+    CFish fish = MidTankFish(0.0f, 0.0f, 0.0f);
+    fish.m_nSize = 5;
+    int rest = 0, beat = 0, phaseSteps = 0;
+    float lastWave = 0.0f;
+    for (int frame = 0; frame < 140; ++frame) {
+        Step(fish, 1);
+        const FishPose& pose = fish.Pose();
+        if (pose.fin1[3] == 0.0f) {
+            ++rest;
+        } else {
+            EXPECT_NEAR(pose.fin1[3], 5 * 0.003f * 3, 1e-6);
+            ++beat;
+        }
+        EXPECT_FLOAT_EQ(pose.fin1[0], 0.0f);  // the root never moves
+        if (pose.wave1[1] != lastWave)
+            ++phaseSteps;
+        lastWave = pose.wave1[1];
+        EXPECT_LE(std::fabs(pose.wave3[4]), 0.04f + 1e-6);
+        EXPECT_FLOAT_EQ(pose.wave3[0], 0.0f);
+    }
+    // The fins flip every 16..25 frames; wave 1 moves on every 7th frame.
+    EXPECT_GT(rest, 30);
+    EXPECT_GT(beat, 30);
+    EXPECT_GE(phaseSteps, 18);
+    EXPECT_LE(phaseSteps, 21);
+}
