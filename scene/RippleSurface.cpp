@@ -98,9 +98,9 @@ void CRippleSurface::DrawClamped() const {
     Emit(true);
 }
 
-// Each strip covers one column of cells. The vertex order makes every cell split along its
-// (i, j)-(i+1, j+1) diagonal, the split a four-corner polygon per cell gets, so the picture is
-// the same as drawing each cell on its own, at a fraction of the calls.
+// One batch of triangles instead of a polygon per cell. Each cell is split the way a four-corner
+// polygon (i, j), (i, j + 1), (i + 1, j + 1), (i + 1, j) is split, with the vertices of each
+// triangle in the same order, so the picture comes out pixel for pixel the same.
 void CRippleSurface::Emit(bool clampTexCoords) const {
     auto vertex = [clampTexCoords](const Point& p) {
         if (clampTexCoords) {
@@ -110,12 +110,20 @@ void CRippleSurface::Emit(bool clampTexCoords) const {
         }
         glVertex3f(p.x, p.y, 0.0f);
     };
+    glBegin(GL_TRIANGLES);
     for (int i = 0; i < kRippleGrid - 1; ++i) {
-        glBegin(GL_TRIANGLE_STRIP);
-        for (int j = 0; j < kRippleGrid; ++j) {
-            vertex(m_grid[i + 1][j]);
-            vertex(m_grid[i][j]);
+        for (int j = 0; j < kRippleGrid - 1; ++j) {
+            const Point& p0 = m_grid[i][j];
+            const Point& p1 = m_grid[i][j + 1];
+            const Point& p2 = m_grid[i + 1][j + 1];
+            const Point& p3 = m_grid[i + 1][j];
+            vertex(p1);
+            vertex(p2);
+            vertex(p0);
+            vertex(p2);
+            vertex(p3);
+            vertex(p0);
         }
-        glEnd();
     }
+    glEnd();
 }

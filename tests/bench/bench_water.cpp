@@ -1,0 +1,169 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "platform/Random.h"
+#include "scene/BackgroundMesh.h"
+#include "scene/BubbleSystem.h"
+#include "scene/FoodPellet.h"
+#include "scene/RippleSurface.h"
+#include "scene/WaterGl.h"  // tests/scene
+#include "support/GlTestContext.h"
+
+namespace {
+
+void BM_RippleStep(benchmark::State& state) {
+    CRippleSurface water;
+    water.Init(1680, 1050);
+    for (int k = 0; k < 6; ++k)
+        water.Drop(250 * k + 100, 150 * k + 80);
+    for (auto _ : state) {
+        water.Step();
+        benchmark::DoNotOptimize(water.m_grid[7][9].s);
+    }
+}
+BENCHMARK(BM_RippleStep);
+
+void BM_BubbleUpdate(benchmark::State& state) {
+    SeedRand(1);
+    CBubbleSystem bubbles;
+    bubbles.Init(1000);
+    bubbles.m_nCount = 900;
+    for (auto _ : state) {
+        bubbles.Update();
+        benchmark::DoNotOptimize(bubbles.m_pParticles[5].m_vPos[1]);
+    }
+}
+BENCHMARK(BM_BubbleUpdate);
+
+void BM_BubblePreWarmStartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        SeedRand(1);
+        CBubbleSystem bubbles;
+        bubbles.Init(1000);
+        bubbles.SetColoured(false);
+        bubbles.PreWarm(1000, 900);
+        benchmark::DoNotOptimize(bubbles.m_pParticles[5].m_vPos[1]);
+    }
+    state.SetLabel("Init(1000) + 1000 passes of 900");
+}
+BENCHMARK(BM_BubblePreWarmStartUp)->Unit(benchmark::kMillisecond);
+
+// What a frame's water part draws, and how.
+enum : int {
+    kPolygonCells = 1,  // the grid as one GL_POLYGON per cell (the prototype)
+    kMipmapped = 2,     // minifying filter GL_LINEAR_MIPMAP_NEAREST (the picture loader's)
+    kNoFog = 4,
+    kSmallPicture = 8,  // a 512 x 512 picture instead of 1024 x 1024
+    kGridOnly = 16,     // no bubbles, no pellets
+    kBubblesOnly = 32,
+    kTrilinear = 64,  // minifying filter GL_LINEAR_MIPMAP_LINEAR
+};
+
+GLuint MakeBubbleTexture() {
+    const int side = 32;
+    std::vector<std::uint8_t> rgba(side * side * 4);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const float dx = x - 15.5f, dy = y - 15.5f;
+            const float r = std::sqrt(dx * dx + dy * dy) / 16.0f;
+            std::uint8_t* p = &rgba[(y * side + x) * 4];
+            p[0] = p[1] = p[2] = 255;
+            p[3] = static_cast<std::uint8_t>(r < 1.0f ? 255 * (1.0f - r) : 0);
+        }
+    }
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    return tex;
+}
+
+// One frame of the water at 1680 x 1050 under software GL: the background picture through the
+// ripple grid with its drop and step, 10 pellets and 900 bubbles, finished with glFinish.
+void BM_WaterFrameGl(benchmark::State& state) {
+    static GlTestContext ctx;
+    if (!ctx.available()) {
+        state.SkipWithError("no GL context (run under Xvfb)");
+        return;
+    }
+    ctx.makeCurrent();
+    const int flags = static_cast<int>(state.range(0));
+    const int w = 1680, h = 1050;
+    GlFrameBuffer frame(w, h);
+    SetUpTankGlState();
+    const GLuint picture = MakePictureTexture(flags & kSmallPicture ? 512 : 1024, true);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                    flags & kTrilinear   ? GL_LINEAR_MIPMAP_LINEAR
+                    : flags & kMipmapped ? GL_LINEAR_MIPMAP_NEAREST
+                                         : GL_LINEAR);
+    SeedRand(1);
+    CRippleSurface water;
+    water.Init(w, h);
+    CFoodPellet food[kFoodPelletCount];
+    for (int i = 0; i < kFoodPelletCount; ++i)
+        DropFirstInactive(food, i - 5.0f, 5.0f, -50.0f);
+    CBubbleSystem bubbles;
+    bubbles.Init(1000);
+    bubbles.SetColoured(false);
+    bubbles.m_nTexture = MakeBubbleTexture();
+    bubbles.SetCeiling(60.0f);
+    bubbles.PreWarm(1000, 900);
+    const float source[3] = {-5.0f, -27.0f, -90.0f};
+
+    for (auto _ : state) {
+        BeginTankFrame(w, h, !(flags & kNoFog));
+        if (!(flags & kBubblesOnly)) {
+            if (flags & kPolygonCells) {
+                glPushMatrix();
+                glBindTexture(GL_TEXTURE_2D, picture);
+                glTranslatef(0.0f, 0.0f, -110.0f);
+                glScalef(64.0f, 40.0f, 1.0f);
+                BackgroundRainDrop(water, w, h);
+                DrawRippleCellsAsPolygons(water);
+                BackgroundRippleStep(water, w, h);
+                glPopMatrix();
+            } else {
+                DrawBackgroundPicture(water, picture, 64.0f, w, h);
+            }
+        }
+        glDisable(GL_LIGHTING);
+        if (!(flags & kGridOnly)) {
+            for (CFoodPellet& p : food) {
+                if (!p.IsActive()) {
+                    p.DropAt(0.0f, 5.0f, -50.0f);
+                    p.SetActive(true);
+                }
+                glPushMatrix();
+                p.Draw();
+                glPopMatrix();
+            }
+            DrawBubbleStreams(bubbles, source, 900);
+        }
+        glFinish();
+    }
+    state.SetLabel("ms per frame at 1680x1050");
+    glDeleteTextures(1, &picture);
+}
+BENCHMARK(BM_WaterFrameGl)
+    ->ArgName("flags")
+    ->Arg(kPolygonCells | kMipmapped)  // the prototype
+    ->Arg(kMipmapped)                  // what the program draws
+    ->Arg(kPolygonCells | kMipmapped | kGridOnly)
+    ->Arg(kMipmapped | kGridOnly)
+    ->Arg(kGridOnly)
+    ->Arg(kTrilinear | kGridOnly)
+    ->Arg(kMipmapped | kGridOnly | kNoFog)
+    ->Arg(kMipmapped | kGridOnly | kSmallPicture)
+    ->Arg(kBubblesOnly)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->MinTime(0.5);
+
+}  // namespace
