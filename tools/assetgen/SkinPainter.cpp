@@ -166,11 +166,11 @@ void SkinPainter::Eye(const QColor& iris) {
     m_painter.drawEllipse(QPointF(0, 0), rx * 1.5, rx * 1.5);
     m_painter.setBrush(QColor(236, 232, 214));
     m_painter.drawEllipse(QPointF(0, 0), rx, rx);
-    QRadialGradient ig(QPointF(0, 0), rx * 0.82);
+    QRadialGradient ig(QPointF(0, 0), rx * 0.75);
     ig.setColorAt(0.0, iris.lighter(130));
     ig.setColorAt(1.0, iris.darker(140));
     m_painter.setBrush(ig);
-    m_painter.drawEllipse(QPointF(0, 0), rx * 0.82, rx * 0.82);
+    m_painter.drawEllipse(QPointF(0, 0), rx * 0.75, rx * 0.75);
     m_painter.setBrush(QColor(12, 12, 18));
     m_painter.drawEllipse(QPointF(0, 0), rx * 0.5, rx * 0.5);
     m_painter.setBrush(QColor(255, 255, 255, 230));
