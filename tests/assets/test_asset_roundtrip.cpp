@@ -38,6 +38,16 @@ bool DirIsEmpty(const std::string& dir) {
     return std::filesystem::is_empty(dir);
 }
 
+// Where two byte strings first differ (npos when equal): readable where a dump of megabytes is not.
+std::size_t FirstDifference(const std::string& a, const std::string& b) {
+    if (a == b)
+        return std::string::npos;
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i])
+        ++i;
+    return i;
+}
+
 TEST(AssetKey, ByteNUsesEntryNMod50) {
     TempDir dir;
     WriteFileBytes(dir.file("zeros.ad"), std::string(51, '\0'));
@@ -61,7 +71,8 @@ TEST(DescrambleAsset, UndoesTheBuildToolExactlyAcrossReadBlocks) {
         const std::string plain = RandomBytes(size);
         WriteFileBytes(dir.file("fish3.ad"), Scrambled(plain));
         DescrambleAsset(dir.path(), "fish3");
-        EXPECT_EQ(ReadFileBytes(dir.file("fish3.bmp")), plain) << size << " bytes";
+        EXPECT_EQ(FirstDifference(ReadFileBytes(dir.file("fish3.bmp")), plain), std::string::npos)
+            << size << " bytes";
     }
 }
 
@@ -183,12 +194,14 @@ TEST_F(EmbeddedAssets, EachComesOutAsTheGeneratorWroteIt) {
         ASSERT_FALSE(plain.empty());
         const std::string stored = AssetResourceBytes(a.id);
         EXPECT_EQ(stored.size(), plain.size());
-        EXPECT_NE(stored, plain) << "stored unscrambled";
+        EXPECT_TRUE(stored != plain) << "stored unscrambled";
         // A longer leftover ".ad" must not leave its tail behind.
         WriteFileBytes(dir.file(a.name + ".ad"), std::string(plain.size() + 100, 'x'));
         EXPECT_TRUE(ExtractAsset(a.id, dir.path(), a.name));
-        EXPECT_EQ(ReadFileBytes(dir.file(a.name + ".ad")), stored);
-        EXPECT_EQ(ReadFileBytes(AssetUsablePath(dir.path(), a.name)), plain);
+        EXPECT_EQ(FirstDifference(ReadFileBytes(dir.file(a.name + ".ad")), stored),
+                  std::string::npos);
+        EXPECT_EQ(FirstDifference(ReadFileBytes(AssetUsablePath(dir.path(), a.name)), plain),
+                  std::string::npos);
         DeleteAssetFiles(dir.path(), a.name);
     }
     EXPECT_TRUE(DirIsEmpty(dir.path()));
