@@ -26,6 +26,9 @@ void Branch(QPainter& p, QPointF from, double angle, double length, double width
     p.setPen(QPen(Hazed(c, haze), width, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from, to);
     if (depth <= 0) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Hazed(colour.lighter(150), haze));
+        p.drawEllipse(to, width * 0.7, width * 0.7);
         return;
     }
     const int n = depth > 2 ? 2 : (random.Unit() < 0.5 ? 2 : 3);
@@ -108,9 +111,10 @@ void DrawLeafyStem(QPainter& p, QPointF base, double height, double lean, const 
 void DrawBranchCoral(QPainter& p, QPointF base, double size, const QColor& colour, double haze,
                      uint32_t seed) {
     AssetRandom random(seed);
-    for (int i = 0; i < 3; ++i) {
-        Branch(p, base + QPointF((i - 1) * size * 0.15, 0), (i - 1) * 0.45, size * 0.36,
-               size * 0.11, 4, colour, haze, random);
+    for (int i = 0; i < 5; ++i) {
+        const double lean = (i - 2) * 0.32 + random.Range(-0.1, 0.1);
+        Branch(p, base + QPointF((i - 2) * size * 0.06, 0), lean, size * random.Range(0.24, 0.32),
+               size * 0.07, 5, colour, haze, random);
     }
 }
 

@@ -1,7 +1,8 @@
-// Rocks: noisy domes with a lit top, a speckled surface and a contact shadow on the sand.
-#include <QLinearGradient>
+// Rocks: lumpy domes lit per pixel from the surface, with bumps, pits, algae on the upper faces
+// and a contact shadow on the sand.
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 #include "Noise.h"
@@ -14,21 +15,25 @@ QColor Hazed(const QColor& c, double haze) {
                   mix(c.blue(), water.blue()), c.alpha());
 }
 
-void DrawRock(QPainter& p, QPointF base, double w, double h, const QColor& colour, double haze,
-              uint32_t seed) {
-    QRadialGradient shadow(base + QPointF(0, 4), w * 0.62);
+namespace {
+
+void ContactShadow(QPainter& p, QPointF base, double w, double haze) {
+    const QPointF c = base + QPointF(0, 4);
+    QRadialGradient shadow(c, w * 0.62);
     shadow.setColorAt(0.0, QColor(6, 18, 30, static_cast<int>(150 * (1 - haze))));
     shadow.setColorAt(1.0, QColor(6, 18, 30, 0));
     p.save();
-    p.translate(base + QPointF(0, 4));
+    p.translate(c);
     p.scale(1.0, 0.22);
-    p.translate(-(base + QPointF(0, 4)));
+    p.translate(-c);
     p.setPen(Qt::NoPen);
     p.setBrush(shadow);
-    p.drawEllipse(base + QPointF(0, 4), w * 0.62, w * 0.62);
+    p.drawEllipse(c, w * 0.62, w * 0.62);
     p.restore();
+}
 
-    // A lumpy dome: an ellipse with a noisy radius, its foot sunk a little into the sand.
+QPainterPath RockOutline(QPointF base, double w, double h, uint32_t seed) {
+    // An ellipse with a noisy radius, its foot sunk a little into the sand.
     QPainterPath rock;
     const int n = 64;
     for (int i = 0; i <= n; ++i) {
@@ -44,46 +49,69 @@ void DrawRock(QPainter& p, QPointF base, double w, double h, const QColor& colou
     }
     rock.quadTo(QPointF(base.x(), base.y() + 16), rock.elementAt(0));
     rock.closeSubpath();
+    return rock;
+}
 
-    QLinearGradient body(QPointF(0, base.y() - h), QPointF(0, base.y()));
-    body.setColorAt(0.0, Hazed(colour.lighter(135), haze));
-    body.setColorAt(0.55, Hazed(colour, haze));
-    body.setColorAt(1.0, Hazed(colour.darker(190), haze));
-    p.fillPath(rock, body);
+}  // namespace
 
-    p.save();
-    p.setClipPath(rock);
-    // Light from the surface, upper right.
-    QRadialGradient lit(QPointF(base.x() + w * 0.15, base.y() - h * 1.05), w * 0.55);
-    lit.setColorAt(0.0, QColor(150, 210, 200, static_cast<int>(90 * (1 - haze))));
-    lit.setColorAt(1.0, QColor(150, 210, 200, 0));
-    p.fillRect(rock.boundingRect(), lit);
-    // Pits and speckles.
-    const QRectF box = rock.boundingRect();
-    for (int y = static_cast<int>(box.top()); y < box.bottom(); y += 2) {
-        for (int x = static_cast<int>(box.left()); x < box.right(); x += 2) {
-            const double v = FractalNoise(x / 9.0, y / 7.0, 3, seed + 1);
-            if (v < 0.36) {
-                p.fillRect(QRectF(x, y, 2, 2),
-                           QColor(10, 20, 30, static_cast<int>(140 * (0.36 - v) / 0.36)));
-            } else if (v > 0.66) {
-                p.fillRect(
-                    QRectF(x, y, 2, 2),
-                    QColor(170, 200, 190, static_cast<int>(110 * (v - 0.66) / 0.34 * (1 - haze))));
+void DrawRock(QPainter& p, QPointF base, double w, double h, const QColor& colour, double haze,
+              uint32_t seed) {
+    ContactShadow(p, base, w, haze);
+    const QPainterPath outline = RockOutline(base, w, h, seed);
+    const QRect box = outline.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+
+    // Coverage of the outline, antialiased.
+    QImage rock(box.size(), QImage::Format_ARGB32_Premultiplied);
+    rock.fill(Qt::transparent);
+    QPainter mask(&rock);
+    mask.setRenderHint(QPainter::Antialiasing);
+    mask.translate(-box.topLeft());
+    mask.fillPath(outline, Qt::white);
+    mask.end();
+
+    const double lx = 0.35, ly = 0.75, lz = 0.56;  // light from the surface, a little to the right
+    const double cx = base.x();
+    auto height = [&](double x, double y) { return FractalNoise(x / 11.0, y / 8.0, 4, seed + 1); };
+    for (int y = 0; y < rock.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(rock.scanLine(y));
+        for (int x = 0; x < rock.width(); ++x) {
+            const int a = qAlpha(row[x]);
+            if (a == 0) {
+                continue;
             }
+            const double px = box.left() + x + 0.5, py = box.top() + y + 0.5;
+            // Dome normal plus the slope of the bumps.
+            double nx = std::clamp((px - cx) / (w * 0.5), -0.95, 0.95);
+            double ny = std::clamp((base.y() - py) / h, 0.0, 1.0) * 0.9 - 0.1;
+            const double hx = height(px + 1, py) - height(px - 1, py);
+            const double hy = height(px, py - 1) - height(px, py + 1);
+            nx += hx * 2.6;
+            ny += hy * 2.6;
+            double nz = std::sqrt(std::max(0.05, 1.0 - nx * nx - ny * ny));
+            const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
+            nx /= len;
+            ny /= len;
+            nz /= len;
+            const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
+            const double pits = SmoothStep(0.28, 0.42, height(px * 1.7, py * 1.7));
+            const double foot = 0.55 + 0.45 * SmoothStep(0.0, 28.0, base.y() + 6 - py);
+            const double shade = (0.42 + 0.8 * diffuse) * (0.7 + 0.3 * pits) * foot;
+            double r = colour.red() * shade, g = colour.green() * shade, b = colour.blue() * shade;
+            // Algae settles where the rock faces up.
+            const double algae =
+                SmoothStep(0.3, 0.8, ny) *
+                SmoothStep(0.45, 0.7, FractalNoise(px / 26.0, py / 18.0, 3, seed + 2));
+            r = Mix(r, 84 * shade, algae * 0.6);
+            g = Mix(g, 124 * shade, algae * 0.6);
+            b = Mix(b, 76 * shade, algae * 0.6);
+            // A cool rim where the light from above grazes the top edge.
+            const double rim = std::pow(std::max(0.0, ny), 3.0) * (1.0 - nz) * 60;
+            const QColor lit =
+                Hazed(QColor(std::clamp(int(r + rim * 0.6), 1, 255),
+                             std::clamp(int(g + rim), 1, 255), std::clamp(int(b + rim), 1, 255)),
+                      haze);
+            row[x] = qPremultiply(qRgba(lit.red(), lit.green(), lit.blue(), a));
         }
     }
-    // Algae on the upper faces.
-    for (int y = static_cast<int>(box.top()); y < box.top() + h * 0.6; y += 2) {
-        for (int x = static_cast<int>(box.left()); x < box.right(); x += 2) {
-            const double v = FractalNoise(x / 14.0, y / 10.0, 3, seed + 2);
-            const double top = 1.0 - (y - box.top()) / (h * 0.6);
-            const double a = SmoothStep(0.55, 0.7, v) * top;
-            if (a > 0.01) {
-                p.fillRect(QRectF(x, y, 2, 2),
-                           Hazed(QColor(70, 140, 70, static_cast<int>(170 * a)), haze));
-            }
-        }
-    }
-    p.restore();
+    p.drawImage(box.topLeft(), rock);
 }
