@@ -89,12 +89,12 @@ QPainterPath TailPath(const Frame& f, TailKind kind, double size) {
 QPainterPath FinPath(const Frame& f, double t0, double t1, double height, bool bUp) {
     auto edge = [&](double t) { return bUp ? f.Top(t) + 3 : f.Bottom(t) - 3; };
     const double dir = bUp ? -1.0 : 1.0;
+    const double span = t1 - t0;
     QPainterPath p(QPointF(f.X(t0), edge(t0)));
-    const double tipT = t0 + (t1 - t0) * 0.8;
-    p.cubicTo(QPointF(f.X(t0 + (t1 - t0) * 0.3), edge(t0) + dir * height * 0.9),
-              QPointF(f.X(tipT) - 4, edge(tipT) + dir * height * 1.05),
-              QPointF(f.X(t1 + 0.04), edge(t1) + dir * height * 0.7));
-    p.quadTo(QPointF(f.X(t1), edge(t1) + dir * height * 0.2), QPointF(f.X(t1), edge(t1)));
+    p.cubicTo(QPointF(f.X(t0 + span * 0.35), edge(t0) + dir * height * 0.6),
+              QPointF(f.X(t1 - span * 0.1), edge(t1) + dir * height * 0.95),
+              QPointF(f.X(t1 + 0.07), edge(t1) + dir * height));
+    p.quadTo(QPointF(f.X(t1 + 0.02), edge(t1) + dir * height * 0.35), QPointF(f.X(t1), edge(t1)));
     for (int i = 10; i >= 0; --i) {
         const double t = t0 + (t1 - t0) * i / 10.0;
         p.lineTo(QPointF(f.X(t), edge(t)));
