@@ -4,7 +4,6 @@
 #include <GL/glext.h>
 
 #include <cmath>
-#include <initializer_list>
 
 #include "fish/Fish.h"
 #include "fish/FishShape.h"
@@ -12,58 +11,111 @@
 
 namespace {
 
-// Every vertex of one fish, gathered so the whole fish reaches GL in one call.
-constexpr int kMaxVertices = 1200;
+// Every vertex of one fish, each computed once, and its quad strips as lists of vertex numbers,
+// so the whole fish reaches GL in one call and shared vertices are lit once.
+constexpr int kMaxVertices = 1024;
 constexpr int kMaxStrips = 64;
+constexpr int kMaxStripIndices = 1600;
 
 struct FishBatch {
     float pos[kMaxVertices][3];
     float nrm[kMaxVertices][3];
     float tex[kMaxVertices][2];
-    GLint first[kMaxStrips];
-    GLsizei count[kMaxStrips];
+    GLushort strip[kMaxStripIndices];
+    int stripStart[kMaxStrips + 1];
+    unsigned char stripKind[kMaxStrips];  // StripKind
+    GLushort triangles[kMaxStripIndices * 3];
     int vertices = 0;
+    int indices = 0;
     int strips = 0;
     float offsetX = 0.0f, offsetY = 0.0f;  // eye twitches so far (model-view translations)
 };
 
+// The body is a closed surface: its faces turned away from the eye are always hidden behind
+// its near side, so they can be skipped. Its stored side winds counter-clockwise seen from
+// outside, the mirrored side clockwise. Fins are open sheets and stay two-faced.
+enum StripKind : unsigned char { kOpenSheet, kBodyStored, kBodyMirrored, kStripKinds };
+
 FishBatch g_batch;
 FishSubmit g_submit = FishSubmit::Arrays;
 
-void BeginStrip() {
-    g_batch.first[g_batch.strips] = g_batch.vertices;
+void BeginStrip(StripKind kind = kOpenSheet) {
+    g_batch.stripStart[g_batch.strips] = g_batch.indices;
+    g_batch.stripKind[g_batch.strips] = kind;
+}
+
+void StripVertex(int vertex) {
+    g_batch.strip[g_batch.indices++] = static_cast<GLushort>(vertex);
 }
 
 void EndStrip() {
-    g_batch.count[g_batch.strips] = g_batch.vertices - g_batch.first[g_batch.strips];
-    ++g_batch.strips;
+    g_batch.stripStart[++g_batch.strips] = g_batch.indices;
+}
+
+// Quad strips as the triangles GL splits them into: quad (a, b, c, d) of a strip becomes
+// (c, a, d) and (a, b, d), the same triangles in the same order, so the pixels are the same.
+// Grouped by strip kind; returns where each kind's triangles start (and the end).
+void StripsToTriangles(int start[kStripKinds + 1]) {
+    FishBatch& b = g_batch;
+    int n = 0;
+    for (int kind = 0; kind < kStripKinds; ++kind) {
+        start[kind] = n;
+        for (int s = 0; s < b.strips; ++s) {
+            if (b.stripKind[s] != kind)
+                continue;
+            for (int i = b.stripStart[s]; i + 3 < b.stripStart[s + 1]; i += 2) {
+                const GLushort* q = b.strip + i;
+                const GLushort tri[6] = {q[2], q[0], q[3], q[0], q[1], q[3]};
+                for (GLushort v : tri)
+                    b.triangles[n++] = v;
+            }
+        }
+    }
+    start[kStripKinds] = n;
+}
+
+void DrawTriangles(const int start[kStripKinds + 1], int kind) {
+    glDrawElements(GL_TRIANGLES, start[kind + 1] - start[kind], GL_UNSIGNED_SHORT,
+                   g_batch.triangles + start[kind]);
 }
 
 void Flush() {
     FishBatch& b = g_batch;
     if (g_submit == FishSubmit::Arrays) {
+        int start[kStripKinds + 1];
+        StripsToTriangles(start);
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_NORMAL_ARRAY);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, b.pos);
         glNormalPointer(GL_FLOAT, 0, b.nrm);
         glTexCoordPointer(2, GL_FLOAT, 0, b.tex);
-        glMultiDrawArrays(GL_QUAD_STRIP, b.first, b.count, b.strips);
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_BACK);
+        glFrontFace(GL_CCW);
+        DrawTriangles(start, kBodyStored);
+        glFrontFace(GL_CW);
+        DrawTriangles(start, kBodyMirrored);
+        glFrontFace(GL_CCW);
+        glDisable(GL_CULL_FACE);
+        DrawTriangles(start, kOpenSheet);
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_NORMAL_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
     } else {
         for (int s = 0; s < b.strips; ++s) {
             glBegin(GL_QUAD_STRIP);
-            for (int i = b.first[s]; i < b.first[s] + b.count[s]; ++i) {
-                glNormal3f(b.nrm[i][0], b.nrm[i][1], b.nrm[i][2]);
-                glTexCoord2f(b.tex[i][0], b.tex[i][1]);
-                glVertex3fv(b.pos[i]);
+            for (int i = b.stripStart[s]; i < b.stripStart[s + 1]; ++i) {
+                const int v = b.strip[i];
+                glNormal3f(b.nrm[v][0], b.nrm[v][1], b.nrm[v][2]);
+                glTexCoord2f(b.tex[v][0], b.tex[v][1]);
+                glVertex3fv(b.pos[v]);
             }
             glEnd();
         }
     }
     b.vertices = 0;
+    b.indices = 0;
     b.strips = 0;
 }
 
@@ -82,26 +134,39 @@ void Rotate(Model& m, float angle) {
     m.angle = angle;
 }
 
-void Emit(Model& m, const FishPartTable& tb, int index, float x, float y, float z) {
+// Emits a vertex with the table's normal and skin coordinate; returns its number in the batch.
+int Emit(Model& m, const FishPartTable& tb, int index, float x, float y, float z) {
     const float* n = tb.n[index];
     const float* t = tb.t[index];
     m.fish.EmitVertex(x, y, z, n[0], n[1], n[2], t[0], t[1]);
+    return g_batch.vertices - 1;
 }
 
 // A grid part: R - 1 strips, each drawn as stored and then mirrored when two-sided.
-// place(row, column, x, y, z) gives the vertex; angleOf(column) its rotation.
+// place(row, column, x, y, z) gives the vertex; angleOf(column) its rotation. Each vertex is
+// computed once, column by column, and the strips refer to it.
 template <class AngleOf, class Place>
-void DrawGrid(Model& m, const FishPartTable& tb, bool twoSided, AngleOf angleOf, Place place) {
+void DrawGrid(Model& m, const FishPartTable& tb, bool twoSided, AngleOf angleOf, Place place,
+              bool closedBody = false) {
+    const int sides = twoSided ? 2 : 1;
+    int first[2] = {0, 0};
+    for (int side = 0; side < sides; ++side) {
+        first[side] = g_batch.vertices;
+        for (int c = 0; c < tb.cols; ++c) {
+            Rotate(m, angleOf(c));
+            for (int r = 0; r < tb.rows; ++r) {
+                float x, y, z;
+                place(r, c, x, y, z);
+                Emit(m, tb, r * tb.cols + c, x, side ? -y : y, z);
+            }
+        }
+    }
     for (int r = 0; r + 1 < tb.rows; ++r) {
-        for (int side = 0; side < (twoSided ? 2 : 1); ++side) {
-            BeginStrip();
+        for (int side = 0; side < sides; ++side) {
+            BeginStrip(!closedBody ? kOpenSheet : side ? kBodyMirrored : kBodyStored);
             for (int c = 0; c < tb.cols; ++c) {
-                Rotate(m, angleOf(c));
-                for (int row = r; row <= r + 1; ++row) {
-                    float x, y, z;
-                    place(row, c, x, y, z);
-                    Emit(m, tb, row * tb.cols + c, x, side ? -y : y, z);
-                }
+                StripVertex(first[side] + c * tb.rows + r);
+                StripVertex(first[side] + c * tb.rows + r + 1);
             }
             EndStrip();
         }
@@ -122,7 +187,8 @@ void DrawBody(Model& m) {
         m, tb, true, [&](int c) { return m.pose.seg[c]; },
         [&](int r, int c, float& x, float& y, float& z) {
             Scaled(m, tb.v[r * tb.cols + c], 0, 0, 0, x, y, z);
-        });
+        },
+        true);
 }
 
 void DrawPairedFinA(Model& m) {
@@ -205,20 +271,30 @@ void DrawTailFin(Model& m) {
     const int fan = TailFanDivisor(species);
     const bool lowerLobe = TailHasLowerLobe(species);
     for (int copy = 0; copy < (lowerLobe ? 2 : 1); ++copy) {
-        BeginStrip();
+        int root[6], edge[6];
         for (int c = 0; c < tb.cols; ++c) {
             Rotate(m, c == 0 ? m.pose.seg[12] : m.pose.seg[13]);
-            const int rootIndex = c / fan;
-            const int edgeIndex = tb.cols + c;
-            for (int index : {rootIndex, edgeIndex}) {
+            // Columns 1..5 turn alike: those sharing a root point share its vertex.
+            const bool sharedRoot = c >= 2 && c / fan == (c - 1) / fan && species != 12;
+            for (int row = sharedRoot ? 1 : 0; row < 2; ++row) {
+                const int index = row == 0 ? c / fan : tb.cols + c;
                 float x, y, z;
                 Scaled(m, tb.v[index], 0, 0, 0, x, y, z);
                 if (c == 5)
-                    TailLastColumn(species, index == edgeIndex, x, z);
+                    TailLastColumn(species, row == 1, x, z);
                 if (copy == 1)
                     z = -z - m.size * 0.025f;
-                Emit(m, tb, index, x, y, z);
+                (row == 0 ? root[c] : edge[c]) = Emit(m, tb, index, x, y, z);
             }
+        }
+        for (int c = 2; c < tb.cols; ++c) {
+            if (c / fan == (c - 1) / fan && species != 12)
+                root[c] = root[c - 1];
+        }
+        BeginStrip();
+        for (int c = 0; c < tb.cols; ++c) {
+            StripVertex(root[c]);
+            StripVertex(edge[c]);
         }
         EndStrip();
     }
@@ -227,16 +303,19 @@ void DrawTailFin(Model& m) {
 // Eye disc: the centre row fans out to the inner ring, the inner ring joins the rim.
 void DrawHeadDisc(Model& m, const FishPartTable& tb, float angle, bool mirrored) {
     Rotate(m, angle);
+    int vertex[27];
+    for (int index = 0; index < 27; ++index) {
+        if (index >= 5 && index < 9)
+            continue;  // row-0 points 5..8 are not used
+        float x, y, z;
+        Scaled(m, tb.v[index], 0, 0, 0, x, y, z);
+        vertex[index] = Emit(m, tb, index, x, mirrored ? -y : y, z);
+    }
     for (int strip = 0; strip < 2; ++strip) {
         BeginStrip();
         for (int c = 0; c < 9; ++c) {
-            const int inner = strip == 0 ? c / 2 : 9 + c;
-            const int outer = strip == 0 ? 9 + c : 18 + c;
-            for (int index : {inner, outer}) {
-                float x, y, z;
-                Scaled(m, tb.v[index], 0, 0, 0, x, y, z);
-                Emit(m, tb, index, x, mirrored ? -y : y, z);
-            }
+            StripVertex(vertex[strip == 0 ? c / 2 : 9 + c]);
+            StripVertex(vertex[strip == 0 ? 9 + c : 18 + c]);
         }
         EndStrip();
     }
@@ -298,6 +377,7 @@ void DrawFishModel(CFish& fish) {
     Model m{fish,           pose, static_cast<float>(fish.m_nSize), fish.m_fScaleX, fish.m_fScaleY,
             fish.m_fScaleZ, NAN};
     g_batch.vertices = 0;
+    g_batch.indices = 0;
     g_batch.strips = 0;
     g_batch.offsetX = g_batch.offsetY = 0.0f;
     DrawBody(m);

@@ -96,8 +96,9 @@ TEST(FishFrame, FirstFishOfEachSpeciesIsSizeEight) {
     const int expectSpecies[] = {0, 0, 2, 2, 2, 19, 0};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(tank.fish[i].m_nSize, expectSize[i]) << i;
-        if (i < 6)
+        if (i < 6) {
             EXPECT_EQ(tank.fish[i].m_nSpecies, expectSpecies[i]) << i;
+        }
     }
 }
 
