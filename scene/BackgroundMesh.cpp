@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Random.h"
+#include "scene/RippleFilterSplit.h"
 #include "scene/RippleSurface.h"
 
 float BackgroundScaleX(int screenMode, int width, int height, bool listedSize) {
@@ -44,7 +45,7 @@ void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, 
     glTranslatef(0.0f, 0.0f, -110.0f);
     glScalef(scaleX, 40.0f, 1.0f);
     BackgroundRainDrop(water, width, height);
-    water.Draw();
+    DrawRippleGridSplitByFilter(water);
     BackgroundRippleStep(water, width, height);
     glPopMatrix();
 }

@@ -7,6 +7,7 @@
 #include "scene/BackgroundMesh.h"
 #include "scene/BubbleSystem.h"
 #include "scene/FoodPellet.h"
+#include "scene/RippleOverlay.h"
 #include "scene/RippleSurface.h"
 #include "scene/WaterGl.h"  // tests/scene
 #include "support/GlTestContext.h"
@@ -50,15 +51,16 @@ void BM_BubblePreWarmStartUp(benchmark::State& state) {
 }
 BENCHMARK(BM_BubblePreWarmStartUp)->Unit(benchmark::kMillisecond);
 
-// What a frame's water part draws, and how.
+// What a frame's water part draws, and how. The picture is 1024 x 1024 with mipmaps and the
+// loader's GL_LINEAR_MIPMAP_NEAREST minifying filter unless told otherwise.
 enum : int {
-    kPolygonCells = 1,  // the grid as one GL_POLYGON per cell (the prototype)
-    kMipmapped = 2,     // minifying filter GL_LINEAR_MIPMAP_NEAREST (the picture loader's)
-    kNoFog = 4,
-    kSmallPicture = 8,  // a 512 x 512 picture instead of 1024 x 1024
+    kPolygonCells = 1,  // the prototype: one GL_POLYGON per cell
+    kPlainGrid = 2,     // one triangle batch, no filter split
+    kNoFog = 4,         // for comparison only: changes the picture
+    kLinearFilter = 8,  // for comparison only: GL_LINEAR, changes the picture under waves
     kGridOnly = 16,     // no bubbles, no pellets
-    kBubblesOnly = 32,
-    kTrilinear = 64,  // minifying filter GL_LINEAR_MIPMAP_LINEAR
+    kBubblesOnly = 32,  // no background
+    kOverlay = 64,      // plus the Ripple tool's overlay
 };
 
 GLuint MakeBubbleTexture() {
@@ -95,11 +97,11 @@ void BM_WaterFrameGl(benchmark::State& state) {
     const int w = 1680, h = 1050;
     GlFrameBuffer frame(w, h);
     SetUpTankGlState();
-    const GLuint picture = MakePictureTexture(flags & kSmallPicture ? 512 : 1024, true);
+    const GLuint picture = MakePictureTexture(1024, true);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                    flags & kTrilinear   ? GL_LINEAR_MIPMAP_LINEAR
-                    : flags & kMipmapped ? GL_LINEAR_MIPMAP_NEAREST
-                                         : GL_LINEAR);
+                    flags & kLinearFilter ? GL_LINEAR : GL_LINEAR_MIPMAP_NEAREST);
+    GLuint overlayTexture = 0;
+    glGenTextures(1, &overlayTexture);
     SeedRand(1);
     CRippleSurface water;
     water.Init(w, h);
@@ -117,13 +119,17 @@ void BM_WaterFrameGl(benchmark::State& state) {
     for (auto _ : state) {
         BeginTankFrame(w, h, !(flags & kNoFog));
         if (!(flags & kBubblesOnly)) {
-            if (flags & kPolygonCells) {
+            if (flags & (kPolygonCells | kPlainGrid)) {
                 glPushMatrix();
                 glBindTexture(GL_TEXTURE_2D, picture);
                 glTranslatef(0.0f, 0.0f, -110.0f);
                 glScalef(64.0f, 40.0f, 1.0f);
                 BackgroundRainDrop(water, w, h);
-                DrawRippleCellsAsPolygons(water);
+                if (flags & kPolygonCells) {
+                    DrawRippleCellsAsPolygons(water);
+                } else {
+                    water.Draw();
+                }
                 BackgroundRippleStep(water, w, h);
                 glPopMatrix();
             } else {
@@ -143,21 +149,25 @@ void BM_WaterFrameGl(benchmark::State& state) {
             }
             DrawBubbleStreams(bubbles, source, 900);
         }
+        if (flags & kOverlay)
+            RippleOverlay(water, overlayTexture, w, h);
         glFinish();
     }
     state.SetLabel("ms per frame at 1680x1050");
     glDeleteTextures(1, &picture);
+    glDeleteTextures(1, &overlayTexture);
 }
 BENCHMARK(BM_WaterFrameGl)
     ->ArgName("flags")
-    ->Arg(kPolygonCells | kMipmapped)  // the prototype
-    ->Arg(kMipmapped)                  // what the program draws
-    ->Arg(kPolygonCells | kMipmapped | kGridOnly)
-    ->Arg(kMipmapped | kGridOnly)
+    ->Arg(kPolygonCells)  // the prototype's frame
+    ->Arg(kPlainGrid)
+    ->Arg(0)  // what the program draws
+    ->Arg(kOverlay)
+    ->Arg(kPolygonCells | kGridOnly)
+    ->Arg(kPlainGrid | kGridOnly)
     ->Arg(kGridOnly)
-    ->Arg(kTrilinear | kGridOnly)
-    ->Arg(kMipmapped | kGridOnly | kNoFog)
-    ->Arg(kMipmapped | kGridOnly | kSmallPicture)
+    ->Arg(kPlainGrid | kGridOnly | kLinearFilter)
+    ->Arg(kPlainGrid | kGridOnly | kNoFog)
     ->Arg(kBubblesOnly)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()

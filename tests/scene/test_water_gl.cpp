@@ -6,8 +6,10 @@
 
 #include "WaterGl.h"
 #include "platform/Random.h"
+#include "scene/BackgroundMesh.h"
 #include "scene/BubbleSystem.h"
 #include "scene/FoodPellet.h"
+#include "scene/RippleFilterSplit.h"
 #include "scene/RippleOverlay.h"
 #include "scene/RippleSurface.h"
 #include "support/GlTestContext.h"
@@ -235,4 +237,47 @@ TEST(WaterGl, OverlayShowsTheFrameThroughTheWaves) {
     // The corner the wave has not reached yet stays put.
     EXPECT_EQ(std::memcmp(&rippled[0], &scene[0], 4 * 20), 0);
     glDeleteTextures(1, &tex);
+}
+
+TEST(WaterGl, FilterSplitDrawsTheSamePixelsAndRestoresTheFilter) {
+    MEROW_REQUIRE_GL(Context());
+    // The picture at about one texel per pixel (as the built-in one at full screen), and at a
+    // density where the waves push many cells past the base level.
+    const struct { int side, w, h; } cases[] = {{512, 840, 525}, {1024, 800, 820}};
+    for (const auto& c : cases) {
+        GlFrameBuffer frame(c.w, c.h);
+        ASSERT_TRUE(frame.complete());
+        SetUpTankGlState();
+        const GLuint tex = MakePictureTexture(c.side, true);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+        SeedRand(1);
+        CRippleSurface water;
+        water.Init(c.w, c.h);
+        for (int f = 0; f < 200; ++f) {
+            BackgroundRainDrop(water, c.w, c.h);
+            if (f % 50 == 49) {
+                std::vector<std::uint8_t> pictures[2];
+                for (int variant = 0; variant < 2; ++variant) {
+                    BeginTankFrame(c.w, c.h);
+                    glPushMatrix();
+                    glTranslatef(0.0f, 0.0f, -110.0f);
+                    glScalef(64.0f, 40.0f, 1.0f);
+                    if (variant == 0) {
+                        water.Draw();
+                    } else {
+                        DrawRippleGridSplitByFilter(water);
+                    }
+                    glPopMatrix();
+                    pictures[variant] = frame.Read();
+                }
+                EXPECT_EQ(DifferingPixels(pictures[0], pictures[1]), 0u)
+                    << "texture " << c.side << " frame " << f;
+                GLint filter = 0;
+                glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+                EXPECT_EQ(filter, GL_LINEAR_MIPMAP_NEAREST);
+            }
+            BackgroundRippleStep(water, c.w, c.h);
+        }
+        glDeleteTextures(1, &tex);
+    }
 }
