@@ -84,6 +84,34 @@ void BM_ExtractAndDeleteAll(benchmark::State& state) {
 }
 BENCHMARK(BM_ExtractAndDeleteAll)->Unit(benchmark::kMillisecond);
 
+// The floor's picture: the background's resource again, through the power-of-two loader.
+void BM_FloorPicture(benchmark::State& state) {
+    if (!Ready(state, true))
+        return;
+    TempDir dir;
+    for (auto _ : state) {
+        GLuint texture = 0;
+        LoadBuiltInTexture(154, dir.path(), "DiXing", &texture);
+        glFinish();
+        state.PauseTiming();
+        glDeleteTextures(1, &texture);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FloorPicture)->Unit(benchmark::kMillisecond);
+
+// The built-in tune's files, written each time the tune starts.
+void BM_ExtractMusic(benchmark::State& state) {
+    if (!Ready(state, false))
+        return;
+    TempDir dir;
+    for (auto _ : state) {
+        ExtractAsset(227, dir.path(), "Music");
+        DeleteAssetFiles(dir.path(), "Music");
+    }
+}
+BENCHMARK(BM_ExtractMusic)->Unit(benchmark::kMillisecond);
+
 // One load of a synthetic picture per iteration: args are width, height, bits per pixel.
 void BM_LoadTexture(benchmark::State& state) {
     if (!Gl().available()) {
