@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -126,6 +127,32 @@ TEST_F(AssetGen, BackgroundHasNoPureBlackPixel) {
     EXPECT_EQ(holes, 0);
 }
 
+// Rows are stored bottom-up: the sand must come out at the bottom and the lit surface at the
+// top, whatever way the writer walks the rows.
+TEST_F(AssetGen, BackgroundHasSandBelowAndLightWaterAbove) {
+    const Bmp bg = ReadBmp24(Out("BackGround0.bmp"), 1024, 512);
+    ASSERT_FALSE(HasFailure());
+    auto meanOfRows = [&](int y0, int y1, double mean[3]) {
+        mean[0] = mean[1] = mean[2] = 0;
+        int rgb[3];
+        for (int y = y0; y < y1; ++y) {
+            for (int x = 400; x < 624; ++x) {  // the open middle, clear of rocks
+                bg.Pixel(x, y, rgb);
+                for (int c = 0; c < 3; ++c) {
+                    mean[c] += rgb[c] / double((y1 - y0) * 224);
+                }
+            }
+        }
+    };
+    double floor[3], surface[3], deep[3];
+    meanOfRows(0, 40, floor);       // bottom rows of the picture
+    meanOfRows(470, 512, surface);  // top rows
+    meanOfRows(200, 240, deep);
+    EXPECT_GT(floor[0], floor[2]) << "sand is warm";
+    EXPECT_GT(surface[2], surface[0]) << "water is blue";
+    EXPECT_GT(surface[1] + surface[2], deep[1] + deep[2]) << "light comes from the surface";
+}
+
 // The body model maps the eye to u = 0.09, v = 0.62: every skin must have its dark pupil there,
 // with a lighter ring above it and lighter skin or ring either side.
 TEST_F(AssetGen, EverySkinHasItsEyeWhereTheBodyModelLooks) {
@@ -244,6 +271,51 @@ TEST_F(AssetGen, TuneIsALongSeamlessUnclippedMonoPcmLoop) {
     EXPECT_LE(std::abs(s[1] - 2 * s[0] + s[n - 1]), typicalBend);
 }
 
+// A calm piece plays on: no three-second stretch anywhere falls silent or jumps in loudness.
+TEST_F(AssetGen, TuneKeepsAnEvenLoudnessThroughTheLoop) {
+    const std::string w = ReadFileBytes(Out("Music.wav"));
+    ASSERT_GT(w.size(), 44u);
+    const size_t n = (w.size() - 44) / 2;
+    const size_t window = 3 * U32(w, 24);
+    std::vector<double> rms;
+    for (size_t start = 0; start + window <= n; start += window) {
+        double sum = 0;
+        for (size_t i = start; i < start + window; ++i) {
+            const double v = int16_t(U16(w, 44 + 2 * i));
+            sum += v * v;
+        }
+        rms.push_back(std::sqrt(sum / window));
+    }
+    ASSERT_GE(rms.size(), 15u);
+    const auto [lo, hi] = std::minmax_element(rms.begin(), rms.end());
+    EXPECT_GT(*lo, 1000.0);
+    EXPECT_LT(*hi / *lo, 2.5);
+}
+
+// The hot spots the program registers for each cursor; each must sit on or right by the art.
+TEST_F(AssetGen, CursorHotSpotsTouchTheirArt) {
+    const struct {
+        const char* name;
+        int x, y;
+    } kHotSpots[] = {{"cursor158", 11, 2},  {"cursor159", 11, 2},  {"cursor163", 8, 27},
+                     {"cursor164", 8, 27},  {"cursor167", 16, 28}, {"cursor177", 16, 28},
+                     {"cursor169", 16, 16}, {"cursor178", 16, 16}};
+    for (const auto& h : kHotSpots) {
+        const QImage cursor(QString::fromStdString(Out(std::string("plain/") + h.name + ".png")));
+        ASSERT_EQ(cursor.size(), QSize(32, 32)) << h.name;
+        int best = 0;
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                const int x = h.x + dx, y = h.y + dy;
+                if (x >= 0 && y >= 0 && x < 32 && y < 32) {
+                    best = std::max(best, qAlpha(cursor.pixel(x, y)));
+                }
+            }
+        }
+        EXPECT_GT(best, 160) << h.name;
+    }
+}
+
 TEST_F(AssetGen, DialogPicturesHaveTheirSizesAndIconsAreTransparentAroundTheArt) {
     const QImage sheet(QString::fromStdString(Out("plain/bitmap129.png")));
     EXPECT_EQ(sheet.size(), QSize(500, 512));
@@ -284,6 +356,84 @@ TEST_F(AssetGen, SheetCellsEachShowAFishWithACalmCountCorner) {
         }
         EXPECT_GT(spread, 150) << "cell " << k;
         EXPECT_GT(panel.lightness(), 170) << "cell " << k;
+    }
+}
+
+// Cell k of the sheet shows the fish that wears skin k.
+TEST_F(AssetGen, SheetCellsShowTheFishOfTheirSlot) {
+    const QImage sheet(QString::fromStdString(Out("plain/bitmap129.png")));
+    ASSERT_EQ(sheet.size(), QSize(500, 512));
+    std::vector<std::array<double, 3>> skins;
+    for (int i = 0; i < 20; ++i) {
+        const Bmp s = ReadBmp24(Out("fish" + std::to_string(i) + ".bmp"), kSkinW, kSkinH);
+        ASSERT_FALSE(HasFailure());
+        std::array<double, 3> mean{0, 0, 0};
+        int rgb[3];
+        for (int y = 16; y < 112; ++y) {  // the flank a side view shows
+            for (int x = 0; x < 192; ++x) {
+                s.Pixel(x, y, rgb);
+                for (int c = 0; c < 3; ++c) {
+                    mean[c] += rgb[c] / (96.0 * 192.0);
+                }
+            }
+        }
+        skins.push_back(mean);
+    }
+    std::vector<std::array<double, 3>> cells;
+    for (int k = 0; k < 20; ++k) {
+        const int x0 = (k % 5) * 100, y0 = (k / 5) * 90;
+        const QColor panel = sheet.pixelColor(x0 + 12, y0 + 12);
+        std::array<double, 3> mean{0, 0, 0};
+        int count = 0;
+        for (int y = y0 + 20; y < y0 + 80; ++y) {
+            for (int x = x0 + 8; x < x0 + 68; ++x) {  // the body, clear of most of the tail
+                const QColor c = sheet.pixelColor(x, y);
+                const QColor below = sheet.pixelColor(x, y0 + 84);
+                const int off = std::abs(c.red() - panel.red()) +
+                                std::abs(c.green() - panel.green()) +
+                                std::abs(c.blue() - panel.blue());
+                const int offBelow = std::abs(c.red() - below.red()) +
+                                     std::abs(c.green() - below.green()) +
+                                     std::abs(c.blue() - below.blue());
+                if (off > 45 && offBelow > 45) {
+                    mean[0] += c.red();
+                    mean[1] += c.green();
+                    mean[2] += c.blue();
+                    ++count;
+                }
+            }
+        }
+        ASSERT_GT(count, 300) << "cell " << k;
+        for (double& m : mean) {
+            m /= count;
+        }
+        cells.push_back(mean);
+    }
+    auto dist = [&](int cell, int skin) {
+        double d = 0;
+        for (int c = 0; c < 3; ++c) {
+            d += (cells[cell][c] - skins[skin][c]) * (cells[cell][c] - skins[skin][c]);
+        }
+        return std::sqrt(d);
+    };
+    // Shading and fins blur single matches, so each cell only needs its skin among the closest;
+    // the slot order as a whole must beat every shifted order.
+    for (int k = 0; k < 20; ++k) {
+        int closer = 0;
+        for (int i = 0; i < 20; ++i) {
+            closer += i != k && dist(k, i) < dist(k, k);
+        }
+        EXPECT_LE(closer, 6) << "cell " << k;
+    }
+    auto total = [&](int shift) {
+        double sum = 0;
+        for (int k = 0; k < 20; ++k) {
+            sum += dist(k, (k + shift) % 20);
+        }
+        return sum;
+    };
+    for (int shift = 1; shift < 20; ++shift) {
+        EXPECT_LT(total(0), total(shift)) << "shift " << shift;
     }
 }
 
