@@ -20,9 +20,11 @@ int ClampCentre(double v) {
 }  // namespace
 
 void CRippleSurface::Init(int width, int height) {
-    // A zero size would divide by zero in Drop; the size handler already treats 0 as 1.
-    m_nPixelWidth = std::max(width, 1);
-    m_nPixelHeight = std::max(height, 1);
+    // A zero size would divide by zero in Drop (the size handler already treats 0 as 1); the
+    // upper bound keeps the diagonal and the slot limits far from overflowing.
+    constexpr int kMaxSide = 1 << 16;
+    m_nPixelWidth = std::clamp(width, 1, kMaxSide);
+    m_nPixelHeight = std::clamp(height, 1, kMaxSide);
     const double w = m_nPixelWidth, h = m_nPixelHeight;
     m_nDiagonal = static_cast<int>(std::sqrt(w * w + h * h));
     for (int k = 0; k < kSlots; ++k) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "WaterGl.h"
+#include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "scene/BackgroundMesh.h"
 #include "scene/BubbleSystem.h"
@@ -12,6 +13,7 @@
 #include "scene/RippleFilterSplit.h"
 #include "scene/RippleOverlay.h"
 #include "scene/RippleSurface.h"
+#include "scene/Terrain.h"
 #include "support/GlTestContext.h"
 
 namespace {
@@ -280,4 +282,38 @@ TEST(WaterGl, FilterSplitDrawsTheSamePixelsAndRestoresTheFilter) {
         }
         glDeleteTextures(1, &tex);
     }
+}
+
+TEST(WaterGl, FloorAndBackgroundMeshesCompileAndDraw) {
+    MEROW_REQUIRE_GL(Context());
+    const int w = 320, h = 200;
+    GlFrameBuffer frame(w, h);
+    SetUpTankGlState();
+    std::vector<ShownMessage> messages;
+    CaptureMessageBoxes(&messages);
+    CTerrain floor;
+    floor.Generate(108, 50, 1);  // no asset folder: heights and mesh only
+    CaptureMessageBoxes(nullptr);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_NE(floor.m_nList, 0u);
+    EXPECT_TRUE(glIsList(floor.m_nList));
+
+    BackgroundMesh mesh;
+    BuildBackgroundMeshPoints(mesh, -54.0f, 54.0f, -21.0f, 21.0f);
+    CompileBackgroundMesh(mesh);
+    ASSERT_NE(mesh.m_nList, 0u);
+
+    BeginTankFrame(w, h, false);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    const std::vector<std::uint8_t> empty = frame.Read();
+    DrawBackgroundMesh(mesh, 0);
+    const std::vector<std::uint8_t> withMesh = frame.Read();
+    EXPECT_GT(DifferingPixels(withMesh, empty), static_cast<size_t>(w * h / 4));
+    floor.Draw();
+    EXPECT_GT(DifferingPixels(frame.Read(), withMesh), 100u);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    glEnable(GL_TEXTURE_2D);
+    glDeleteLists(floor.m_nList, 1);
+    glDeleteLists(mesh.m_nList, 1);
 }
