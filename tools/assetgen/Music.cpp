@@ -123,7 +123,7 @@ void ComposeMelody(std::vector<double>& loop) {
             index = std::clamp(index + random.Below(5) - 2, 0, 8);
             const double start = (bar * kBeatsPerBar + beat) * kBeat;
             if (random.Unit() > 0.12) {
-                Lead(loop, kPentatonic[index], start, rhythm[k] * kBeat * 0.92, 0.075);
+                Lead(loop, kPentatonic[index], start, rhythm[k] * kBeat * 0.92, 0.09);
             }
             beat += rhythm[k];
         }

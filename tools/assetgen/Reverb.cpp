@@ -11,7 +11,9 @@ public:
         const double out = m_buffer[m_nPos];
         m_fStore = out * 0.72 + m_fStore * 0.28;  // high frequencies fade first
         m_buffer[m_nPos] = in + m_fStore * 0.86;
-        m_nPos = (m_nPos + 1) % m_buffer.size();
+        if (++m_nPos == m_buffer.size()) {
+            m_nPos = 0;
+        }
         return out;
     }
 
@@ -28,7 +30,9 @@ public:
         const double held = m_buffer[m_nPos];
         const double out = held - in;
         m_buffer[m_nPos] = in + held * 0.5;
-        m_nPos = (m_nPos + 1) % m_buffer.size();
+        if (++m_nPos == m_buffer.size()) {
+            m_nPos = 0;
+        }
         return out;
     }
 
