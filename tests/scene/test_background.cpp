@@ -24,23 +24,3 @@ TEST(Background, RainDropDiscardsOneNumberThenTakesYThenX) {
     EXPECT_EQ(w.m_nCentreX[0], static_cast<int>((6334 % 1024) / 1024.0 * 32));
     EXPECT_EQ(Rand(), 26500);
 }
-
-TEST(Background, RippleStepDrawsTwoNumbersAfterStepping) {
-    CRippleSurface w;
-    w.Init(1024, 768);
-    w.Drop(500, 400);
-    SeedRand(1);
-    BackgroundRippleStep(w, 1024, 768);
-    EXPECT_EQ(w.m_nAge[0], 10);
-    EXPECT_EQ(Rand(), 6334);
-}
-
-TEST(Background, MeshControlPointsSpanTheTank) {
-    BackgroundMesh mesh;
-    BuildBackgroundMeshPoints(mesh, -54.0f, 54.0f, -21.0f, 21.0f);
-    EXPECT_FLOAT_EQ(mesh.m_vControl[0][0][0], -54.0f);
-    EXPECT_FLOAT_EQ(mesh.m_vControl[0][5][0], 54.0f);
-    EXPECT_FLOAT_EQ(mesh.m_vControl[5][0][1], 21.0f);
-    EXPECT_FLOAT_EQ(mesh.m_vControl[2][3][2], -90.0f);
-    EXPECT_FLOAT_EQ(mesh.m_vControl[0][1][0] - mesh.m_vControl[0][0][0], 108.0f / 5);
-}

@@ -19,18 +19,6 @@ bool AllAtRest(const CRippleSurface& w) {
 
 }  // namespace
 
-TEST(RippleSurface, InitLaysOutGridAndFreesEverySlot) {
-    CRippleSurface w;
-    w.Init(1024, 768);
-    EXPECT_EQ(w.m_nDiagonal, 1280);
-    EXPECT_FLOAT_EQ(w.m_grid[0][0].x, -1.0f);
-    EXPECT_FLOAT_EQ(w.m_grid[31][31].y, 1.0f);
-    EXPECT_FLOAT_EQ(w.m_grid[31][0].s0, 1.0f);
-    EXPECT_FLOAT_EQ(w.m_grid[0][31].t0, 1.0f);
-    for (int k = 0; k < CRippleSurface::kSlots; ++k)
-        EXPECT_TRUE(w.IsSlotFree(k));
-}
-
 TEST(RippleSurface, SeventhDropInOneFrameIsIgnored) {
     CRippleSurface w;
     w.Init(1024, 768);
