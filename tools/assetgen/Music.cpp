@@ -106,26 +106,49 @@ void Lead(std::vector<double>& loop, int midi, double start, double length, doub
     });
 }
 
-void ComposeMelody(std::vector<double>& loop) {
+struct MelodyNote {
+    double beat;    // from the phrase's start
+    double length;  // beats
+    int index;      // into kPentatonic, -1 for a rest
+};
+
+// A four-bar phrase: a gentle random walk on the pentatonic scale, ending on a long D.
+std::vector<MelodyNote> ComposePhrase() {
     AssetRandom random(0x70E5);
     static const double kRhythms[][4] = {
-        {2, 2, 0, 0}, {1, 1, 2, 0}, {3, 1, 0, 0}, {1.5, 0.5, 2, 0}, {4, 0, 0, 0}, {1, 1, 1, 1},
+        {2, 2, 0, 0}, {1, 1, 2, 0}, {3, 1, 0, 0}, {1.5, 0.5, 2, 0}, {1, 1, 1, 1},
     };
+    std::vector<MelodyNote> phrase;
     int index = 4;
-    // The melody sings over bars 3-6 and 11-14 and rests elsewhere.
-    for (int bar = 0; bar < kBars; ++bar) {
-        if (!((bar >= 2 && bar < 6) || (bar >= 10 && bar < 14))) {
-            continue;
-        }
-        const double* rhythm = kRhythms[random.Below(6)];
-        double beat = 0;
+    for (int bar = 0; bar < 3; ++bar) {
+        const double* rhythm = kRhythms[random.Below(5)];
+        double beat = bar * kBeatsPerBar;
         for (int k = 0; k < 4 && rhythm[k] > 0; ++k) {
-            index = std::clamp(index + random.Below(5) - 2, 0, 8);
-            const double start = (bar * kBeatsPerBar + beat) * kBeat;
-            if (random.Unit() > 0.12) {
-                Lead(loop, kPentatonic[index], start, rhythm[k] * kBeat * 0.92, 0.09);
-            }
+            index = std::clamp(index + random.Below(5) - 2, 1, 8);
+            phrase.push_back({beat, rhythm[k], random.Unit() < 0.1 ? -1 : index});
             beat += rhythm[k];
+        }
+    }
+    phrase.push_back({12, 1, std::clamp(index, 4, 6)});
+    phrase.push_back({13, 3, 5});
+    return phrase;
+}
+
+// The phrase sings over bars 3-6 and again over bars 11-14, the answer ending on B instead.
+void ComposeMelody(std::vector<double>& loop) {
+    const std::vector<MelodyNote> phrase = ComposePhrase();
+    for (int pass = 0; pass < 2; ++pass) {
+        const double first = (pass == 0 ? 2 : 10) * kBeatsPerBar;
+        for (size_t i = 0; i < phrase.size(); ++i) {
+            int index = phrase[i].index;
+            if (index < 0) {
+                continue;
+            }
+            if (pass == 1 && i + 1 == phrase.size()) {
+                index = 4;
+            }
+            Lead(loop, kPentatonic[index], (first + phrase[i].beat) * kBeat,
+                 phrase[i].length * kBeat * 0.92, 0.09);
         }
     }
 }
