@@ -1,5 +1,6 @@
 // Skins of slots 10..19.
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -174,8 +175,13 @@ void PaintRainbowfish(SkinPainter& s) {
 
 void PaintBetta(SkinPainter& s) {
     s.BodyGradient(QColor(120, 14, 34), QColor(170, 22, 44), QColor(190, 50, 60));
-    s.Stripe(0.55, 0.22, 0.15, 0.80, QColor(60, 90, 220, 70), 0.12);
-    s.Stripe(0.50, 0.10, 0.25, 0.80, QColor(80, 120, 255, 60), 0.12);
+    // Blue iridescence drifting over the red, strongest along the flank.
+    PatternOverlay(s, [](double u, double v) {
+        const double n = FractalNoise(u * 9, v * 3.5, 3, 53);
+        const double a =
+            SmoothStep(0.4, 0.72, n) * SmoothStep(0.1, 0.3, u) * (1.0 - std::abs(v - 0.5) * 1.2);
+        return QColor(70, 110, 240, static_cast<int>(std::clamp(a, 0.0, 1.0) * 120));
+    });
     s.Scales(1.0, 6.0, QColor(120, 170, 255));
     s.Gill(QColor(90, 10, 30, 160));
     s.Eye(QColor(60, 20, 30));
