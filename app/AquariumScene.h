@@ -2,11 +2,17 @@
 
 #include <QOpenGLWindow>
 #include <QTimer>
+#include <memory>
 #include <string>
 
 #include "app/FrameStats.h"
 #include "app/TickPacer.h"
+#include "fish/Fish.h"
+#include "fish/FishTank.h"
+#include "scene/BackgroundMesh.h"
+#include "scene/BubbleSystem.h"
 #include "scene/FoodPellet.h"
+#include "scene/RippleSurface.h"
 #include "scene/Terrain.h"
 #include "settings/AquariumSettings.h"
 
@@ -21,6 +27,7 @@ struct SceneRunOptions {
 
 // Tool modes: command ids that double as the mouse tool in use.
 constexpr int kModeNone = 1043;
+constexpr int kModeRipple = 1045;
 
 // The scene window and the world it shows: owns the GL context and every scene object, and is
 // driven by a 20 ms tick that advances the whole tank by one step and draws it.
@@ -43,19 +50,25 @@ public:
     void OnDestroy();
 
     // Scene objects and state.
+    CBubbleSystem m_Bubbles;
     CTerrain m_Terrain;
+    CFish m_Fish[kMaxFish];
     CFoodPellet m_Food[kFoodPelletCount];
+    BackgroundMesh m_BackgroundMesh;
     float m_fTankMinX = 0, m_fTankMaxX = 0, m_fTankMaxY = 0, m_fTankMinY = 0, m_fTankMinZ = 0,
           m_fTankMaxZ = 0;
     GLuint m_nBackgroundTex = 0;
     GLuint m_nFishTex[kSpeciesCount] = {};
     int m_nMode = kModeNone;
+    std::unique_ptr<CRippleSurface> m_pWater;  // made once by InitGL, kept for the process
     GLuint m_nRippleTex = 0;
     int m_nWidth = 1680, m_nHeight = 1050;
     float m_fEyeZOffset = -5.0f;
     float m_vBubbleSource[3] = {0, 0, 0};
     int m_nScreenMode = 1;
     float m_FishSnapshot[kMaxFish][3] = {};
+    int m_nPelletDropCounter = 0;  // frames 0..500 between automatic food drops
+    int m_nBubbleCount = 0;        // bubbles shown, from the setting read at start-up
 
     bool glReady() const { return m_bGlReady; }
     long framesDrawn() const { return m_nFramesDrawn; }
@@ -71,7 +84,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void scheduleNextTick();
+    FishTankRefs FishTank();
     void saveScreenshot();
 
     SceneRunOptions m_options;
@@ -82,7 +95,6 @@ private:
     bool m_bTornDown = false;
     bool m_bGrabThisFrame = false;
     bool m_bInPaint = false;
-    int m_nLastSizeW = 0, m_nLastSizeH = 0;
     long m_nFramesDrawn = 0;
     long m_nTicks = 0;
     std::string m_storageDir;

@@ -4,6 +4,7 @@
 #include <QOpenGLContext>
 
 #include "app/AquariumScene.h"
+#include "fish/FishTank.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
 #include "scene/SceneLight.h"
@@ -61,6 +62,8 @@ void CAquariumScene::InitGL() {
 
     m_storageDir = GetStorageDirectory();
     SetupTankBounds();
+    BuildBackgroundMeshPoints(m_BackgroundMesh, m_fTankMinX, m_fTankMaxX, m_fTankMinY, m_fTankMaxY);
+    CompileBackgroundMesh(m_BackgroundMesh);
 
     if (TemporaryDirectory().empty()) {
         ShowMessageBox("Error Find TempPath.", "ERROR");
@@ -74,8 +77,28 @@ void CAquariumScene::InitGL() {
 
     LoadSettings();
 
+    m_Terrain.Generate(static_cast<int>(m_fTankMaxX - m_fTankMinX), -static_cast<int>(m_fTankMinZ),
+                       1, assetDir);
+
+    // The bubbles are run ahead so the streams are already up when the tank opens; the run also
+    // leaves the blend function every frame draws with.
+    ComputeBubbleSource(m_Terrain.m_nRows, m_fTankMinY, m_fTankMinZ, m_vBubbleSource);
+    m_Bubbles.Init(1000);
+    m_Bubbles.LoadTexture(assetDir);
+    m_Bubbles.SetColoured(false);
+    m_nBubbleCount = BubbleCountFromSetting(g_settings.nBubbleSetting);
+    m_Bubbles.PreWarm(1000, m_nBubbleCount);
+    FishTankRefs tank = FishTank();
+    PlaceFish(tank);
+
     m_nRippleTex = CreateBlankTexture();
     glBindTexture(GL_TEXTURE_2D, m_nRippleTex);
+
+    m_pWater = std::make_unique<CRippleSurface>();
+    m_pWater->Init(m_nWidth, m_nHeight);
+
+    for (CFoodPellet& pellet : m_Food)
+        pellet.Reset();
 
     glFogi(GL_FOG_MODE, GL_EXP);
     const GLfloat fogColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
@@ -98,6 +121,11 @@ void CAquariumScene::OnSize(int cx, int cy) {
     glFrustum(-top * aspect, top * aspect, -top, top, 0.1, 400.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    m_nLastSizeW = cx;
-    m_nLastSizeH = cy;
+    if (m_pWater)
+        m_pWater->Init(cx, cy);
+}
+
+FishTankRefs CAquariumScene::FishTank() {
+    return FishTankRefs{m_Fish,      m_Food,      m_FishSnapshot, m_fTankMinX, m_fTankMaxX,
+                        m_fTankMinY, m_fTankMaxY, m_fTankMinZ,    m_fTankMaxZ};
 }

@@ -4,7 +4,9 @@
 #include <QOpenGLContext>
 
 #include "app/AquariumScene.h"
+#include "scene/RippleOverlay.h"
 #include "scene/SceneLight.h"
+#include "scene/ScreenGeometry.h"
 
 bool CAquariumScene::RenderScene() {
     if (!m_bGlReady && !context())
@@ -38,7 +40,35 @@ bool CAquariumScene::RenderScene() {
     glFogf(GL_FOG_DENSITY, FogDensity(g_settings.nFogLevel));
     glEnable(GL_FOG);
 
+    FishTankRefs tank = FishTank();
+    RunFishFrame(tank, g_settings.nFishCount, m_nFishTex, true);
+
+    if (g_settings.nBackgroundStyle == 0 && g_settings.nShowTerra != 0) {
+        const float scaleX = BackgroundScaleX(m_nScreenMode, w, h, IsListedScreenMode(w, h));
+        // The picture exactly fills the view, so rippled coordinates past its edges must stay
+        // on the edge instead of wrapping round to the other side of the picture.
+        glBindTexture(GL_TEXTURE_2D, m_nBackgroundTex);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        DrawBackgroundPicture(*m_pWater, m_nBackgroundTex, scaleX, w, h);
+    }
+
     glDisable(GL_LIGHTING);
+
+    for (CFoodPellet& pellet : m_Food) {
+        if (!pellet.IsActive())
+            continue;
+        glPushMatrix();
+        pellet.Draw();
+        glPopMatrix();
+    }
+    AutoDropPellet(m_Food, m_nPelletDropCounter);
+
+    // Bubbles rise in every frame, so the bubble count is something a user can see.
+    DrawBubbleStreams(m_Bubbles, m_vBubbleSource, m_nBubbleCount);
+
+    if (m_nMode == kModeRipple)
+        RippleOverlay(*m_pWater, m_nRippleTex, w, h);
 
     glFinish();
     ++m_nFramesDrawn;
