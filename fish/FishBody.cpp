@@ -52,6 +52,17 @@ void EndStrip() {
     g_batch.stripStart[++g_batch.strips] = g_batch.indices;
 }
 
+bool SamePoint(int a, int b) {
+    const float* p = g_batch.pos[a];
+    const float* q = g_batch.pos[b];
+    return p[0] == q[0] && p[1] == q[1] && p[2] == q[2];
+}
+
+// Two corners in one place: the nose and tail tips, the eye centres, a fanned tail's root.
+bool Degenerate(const GLushort t[3]) {
+    return SamePoint(t[0], t[1]) || SamePoint(t[1], t[2]) || SamePoint(t[0], t[2]);
+}
+
 // Quad strips as the triangles GL splits them into: quad (a, b, c, d) of a strip becomes
 // (c, a, d) and (a, b, d), the same triangles in the same order, so the pixels are the same.
 // Grouped by strip kind; returns where each kind's triangles start (and the end).
@@ -65,9 +76,13 @@ void StripsToTriangles(int start[kStripKinds + 1]) {
                 continue;
             for (int i = b.stripStart[s]; i + 3 < b.stripStart[s + 1]; i += 2) {
                 const GLushort* q = b.strip + i;
-                const GLushort tri[6] = {q[2], q[0], q[3], q[0], q[1], q[3]};
-                for (GLushort v : tri)
-                    b.triangles[n++] = v;
+                const GLushort tri[2][3] = {{q[2], q[0], q[3]}, {q[0], q[1], q[3]}};
+                for (const GLushort* t : tri) {
+                    if (Degenerate(t))
+                        continue;  // no area, nothing to draw
+                    for (int k = 0; k < 3; ++k)
+                        b.triangles[n++] = t[k];
+                }
             }
         }
     }
