@@ -38,6 +38,41 @@ void BackgroundRippleStep(CRippleSurface& water, int width, int height) {
     (void)(Rand() % std::max(width, 1));
 }
 
+namespace {
+
+// True when blending the bound picture over the frame cannot change a pixel: every fragment has
+// alpha exactly 1 (a picture without an alpha channel, an opaque current colour feeding the
+// lighting or the texture) and the blend function is the usual "over".
+bool BlendingIsIdentity() {
+    if (!glIsEnabled(GL_BLEND))
+        return false;
+    GLint alphaBits = -1, src = 0, dst = 0, env = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    glGetIntegerv(GL_BLEND_SRC, &src);
+    glGetIntegerv(GL_BLEND_DST, &dst);
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
+    if (alphaBits != 0 || src != GL_SRC_ALPHA || dst != GL_ONE_MINUS_SRC_ALPHA)
+        return false;
+    if (env != GL_MODULATE && env != GL_REPLACE)
+        return false;
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    if (colour[3] != 1.0f)
+        return false;
+    if (glIsEnabled(GL_LIGHTING)) {
+        // The lit alpha is the diffuse material's, which must follow the current colour.
+        GLint tracked = 0;
+        glGetIntegerv(GL_COLOR_MATERIAL_PARAMETER, &tracked);
+        if (!glIsEnabled(GL_COLOR_MATERIAL) ||
+            (tracked != GL_AMBIENT_AND_DIFFUSE && tracked != GL_DIFFUSE)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
                            int height) {
     glPushMatrix();
@@ -45,7 +80,12 @@ void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, 
     glTranslatef(0.0f, 0.0f, -110.0f);
     glScalef(scaleX, 40.0f, 1.0f);
     BackgroundRainDrop(water, width, height);
+    const bool skipBlend = BlendingIsIdentity();
+    if (skipBlend)
+        glDisable(GL_BLEND);
     DrawRippleGridSplitByFilter(water);
+    if (skipBlend)
+        glEnable(GL_BLEND);
     BackgroundRippleStep(water, width, height);
     glPopMatrix();
 }

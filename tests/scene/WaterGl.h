@@ -101,26 +101,31 @@ inline void BeginTankFrame(int width, int height, bool fog = true) {
         glEnable(GL_FOG);
 }
 
-// A side x side picture with detail at every scale, optionally with a full mipmap chain.
-inline GLuint MakePictureTexture(int side, bool mipmapped) {
-    std::vector<std::uint8_t> rgb(static_cast<size_t>(side) * side * 3);
+// A side x side picture with detail at every scale, optionally with a full mipmap chain, and
+// optionally with an alpha channel that is 0 in scattered squares (as black in the built-in one).
+inline GLuint MakePictureTexture(int side, bool mipmapped, bool holes = false) {
+    const int n = holes ? 4 : 3;
+    std::vector<std::uint8_t> rgb(static_cast<size_t>(side) * side * n);
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) {
-            std::uint8_t* p = &rgb[(static_cast<size_t>(y) * side + x) * 3];
+            std::uint8_t* p = &rgb[(static_cast<size_t>(y) * side + x) * n];
             p[0] = static_cast<std::uint8_t>((x * 7) ^ (y * 3));
             p[1] = static_cast<std::uint8_t>(((x / 16 + y / 16) % 2) * 200 + 20);
             p[2] = static_cast<std::uint8_t>((x * y) >> 6);
+            if (holes)
+                p[3] = (x / 32 % 5 == 1 && y / 32 % 3 == 1) ? 0 : 255;
         }
     }
+    const GLenum format = holes ? GL_RGBA : GL_RGB;
     GLuint tex = 0;
     glGenTextures(1, &tex);
     glBindTexture(GL_TEXTURE_2D, tex);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (mipmapped) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, side, side, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        gluBuild2DMipmaps(GL_TEXTURE_2D, n, side, side, format, GL_UNSIGNED_BYTE, rgb.data());
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     } else {
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, side, side, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        glTexImage2D(GL_TEXTURE_2D, 0, n, side, side, 0, format, GL_UNSIGNED_BYTE, rgb.data());
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

@@ -317,3 +317,51 @@ TEST(WaterGl, FloorAndBackgroundMeshesCompileAndDraw) {
     glDeleteLists(floor.m_nList, 1);
     glDeleteLists(mesh.m_nList, 1);
 }
+
+TEST(WaterGl, BackgroundStepDrawsWhatThePolygonGridDraws) {
+    MEROW_REQUIRE_GL(Context());
+    const int w = 840, h = 525;
+    GlFrameBuffer frame(w, h);
+    ASSERT_TRUE(frame.complete());
+    SetUpTankGlState();
+    for (bool holes : {false, true}) {
+        const GLuint tex = MakePictureTexture(512, true, holes);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+        CRippleSurface reference, water;
+        reference.Init(w, h);
+        water.Init(w, h);
+        for (int f = 1; f <= 80; ++f) {
+            const bool look = f % 40 == 0;
+            std::vector<std::uint8_t> pictures[2];
+            for (int variant = 0; variant < 2; ++variant) {
+                SeedRand(f);
+                BeginTankFrame(w, h);
+                glClearColor(0.3f, 0.6f, 0.2f, 0.5f);  // something for blending to show
+                glClear(GL_COLOR_BUFFER_BIT);
+                if (variant == 0) {
+                    BackgroundRainDrop(reference, w, h);
+                    if (look) {
+                        glPushMatrix();
+                        glBindTexture(GL_TEXTURE_2D, tex);
+                        glTranslatef(0.0f, 0.0f, -110.0f);
+                        glScalef(64.0f, 40.0f, 1.0f);
+                        DrawRippleCellsAsPolygons(reference);
+                        glPopMatrix();
+                    }
+                    BackgroundRippleStep(reference, w, h);
+                } else {
+                    DrawBackgroundPicture(water, tex, 64.0f, w, h);
+                }
+                if (look)
+                    pictures[variant] = frame.Read();
+            }
+            if (look) {
+                EXPECT_EQ(DifferingPixels(pictures[0], pictures[1]), 0u)
+                    << (holes ? "with" : "without") << " alpha, frame " << f;
+                EXPECT_TRUE(glIsEnabled(GL_BLEND));
+            }
+        }
+        glDeleteTextures(1, &tex);
+    }
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+}
