@@ -25,14 +25,14 @@ QImage PaintParticle() {
                                        0.25 * std::exp(-std::pow((d - 0.93) / 0.05, 2.0));
                     const double edge = 1.0 - SmoothStep(0.96, 1.0, d);
                     const double hx = px / radius + 0.38, hy = py / radius + 0.38;
-                    const double spec = std::exp(-(hx * hx + hy * hy) / 0.012);
+                    const double glint = std::exp(-(hx * hx + hy * hy) / 0.012);
                     const double low = std::exp(-(std::pow(px / radius - 0.3, 2.0) +
                                                   std::pow(py / radius - 0.45, 2.0)) /
                                                 0.01) *
                                        0.35;
-                    r += (rim * 170 + spec * 255 + low * 200) * edge;
-                    g += (rim * 215 + spec * 255 + low * 230) * edge;
-                    b += (rim * 235 + spec * 255 + low * 240) * edge;
+                    r += (rim * 170 + glint * 255 + low * 200) * edge;
+                    g += (rim * 215 + glint * 255 + low * 230) * edge;
+                    b += (rim * 235 + glint * 255 + low * 240) * edge;
                 }
             }
             auto ch = [](double v) {
