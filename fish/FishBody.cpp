@@ -1,138 +1,15 @@
 #include "fish/FishBody.h"
 
 #include <GL/gl.h>
-#include <GL/glext.h>
 
 #include <cmath>
 
 #include "fish/Fish.h"
+#include "fish/FishBatch.h"
 #include "fish/FishShape.h"
 #include "fish/FishSpeciesShape.h"
 
 namespace {
-
-// Every vertex of one fish, each computed once, and its quad strips as lists of vertex numbers,
-// so the whole fish reaches GL in one call and shared vertices are lit once.
-constexpr int kMaxVertices = 1024;
-constexpr int kMaxStrips = 64;
-constexpr int kMaxStripIndices = 1600;
-
-struct FishBatch {
-    float pos[kMaxVertices][3];
-    float nrm[kMaxVertices][3];
-    float tex[kMaxVertices][2];
-    GLushort strip[kMaxStripIndices];
-    int stripStart[kMaxStrips + 1];
-    unsigned char stripKind[kMaxStrips];  // StripKind
-    GLushort triangles[kMaxStripIndices * 3];
-    int vertices = 0;
-    int indices = 0;
-    int strips = 0;
-    float offsetX = 0.0f, offsetY = 0.0f;  // eye twitches so far (model-view translations)
-};
-
-// The body is a closed surface: its faces turned away from the eye are always hidden behind
-// its near side, so they can be skipped. Its stored side winds counter-clockwise seen from
-// outside, the mirrored side clockwise. Fins are open sheets and stay two-faced.
-enum StripKind : unsigned char { kOpenSheet, kBodyStored, kBodyMirrored, kStripKinds };
-
-FishBatch g_batch;
-FishSubmit g_submit = FishSubmit::Arrays;
-
-void BeginStrip(StripKind kind = kOpenSheet) {
-    g_batch.stripStart[g_batch.strips] = g_batch.indices;
-    g_batch.stripKind[g_batch.strips] = kind;
-}
-
-void StripVertex(int vertex) {
-    g_batch.strip[g_batch.indices++] = static_cast<GLushort>(vertex);
-}
-
-void EndStrip() {
-    g_batch.stripStart[++g_batch.strips] = g_batch.indices;
-}
-
-bool SamePoint(int a, int b) {
-    const float* p = g_batch.pos[a];
-    const float* q = g_batch.pos[b];
-    return p[0] == q[0] && p[1] == q[1] && p[2] == q[2];
-}
-
-// Two corners in one place: the nose and tail tips, the eye centres, a fanned tail's root.
-bool Degenerate(const GLushort t[3]) {
-    return SamePoint(t[0], t[1]) || SamePoint(t[1], t[2]) || SamePoint(t[0], t[2]);
-}
-
-// Quad strips as the triangles GL splits them into: quad (a, b, c, d) of a strip becomes
-// (c, a, d) and (a, b, d), the same triangles in the same order, so the pixels are the same.
-// Grouped by strip kind; returns where each kind's triangles start (and the end).
-void StripsToTriangles(int start[kStripKinds + 1]) {
-    FishBatch& b = g_batch;
-    int n = 0;
-    for (int kind = 0; kind < kStripKinds; ++kind) {
-        start[kind] = n;
-        for (int s = 0; s < b.strips; ++s) {
-            if (b.stripKind[s] != kind)
-                continue;
-            for (int i = b.stripStart[s]; i + 3 < b.stripStart[s + 1]; i += 2) {
-                const GLushort* q = b.strip + i;
-                const GLushort tri[2][3] = {{q[2], q[0], q[3]}, {q[0], q[1], q[3]}};
-                for (const GLushort* t : tri) {
-                    if (Degenerate(t))
-                        continue;  // no area, nothing to draw
-                    for (int k = 0; k < 3; ++k)
-                        b.triangles[n++] = t[k];
-                }
-            }
-        }
-    }
-    start[kStripKinds] = n;
-}
-
-void DrawTriangles(const int start[kStripKinds + 1], int kind) {
-    glDrawElements(GL_TRIANGLES, start[kind + 1] - start[kind], GL_UNSIGNED_SHORT,
-                   g_batch.triangles + start[kind]);
-}
-
-void Flush() {
-    FishBatch& b = g_batch;
-    if (g_submit == FishSubmit::Arrays) {
-        int start[kStripKinds + 1];
-        StripsToTriangles(start);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, b.pos);
-        glNormalPointer(GL_FLOAT, 0, b.nrm);
-        glTexCoordPointer(2, GL_FLOAT, 0, b.tex);
-        glEnable(GL_CULL_FACE);
-        glCullFace(GL_BACK);
-        glFrontFace(GL_CCW);
-        DrawTriangles(start, kBodyStored);
-        glFrontFace(GL_CW);
-        DrawTriangles(start, kBodyMirrored);
-        glFrontFace(GL_CCW);
-        glDisable(GL_CULL_FACE);
-        DrawTriangles(start, kOpenSheet);
-        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-        glDisableClientState(GL_NORMAL_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
-    } else {
-        for (int s = 0; s < b.strips; ++s) {
-            glBegin(GL_QUAD_STRIP);
-            for (int i = b.stripStart[s]; i < b.stripStart[s + 1]; ++i) {
-                const int v = b.strip[i];
-                glNormal3f(b.nrm[v][0], b.nrm[v][1], b.nrm[v][2]);
-                glTexCoord2f(b.tex[v][0], b.tex[v][1]);
-                glVertex3fv(b.pos[v]);
-            }
-            glEnd();
-        }
-    }
-    b.vertices = 0;
-    b.indices = 0;
-    b.strips = 0;
-}
 
 // Per-fish inputs shared by the parts.
 struct Model {
@@ -154,7 +31,7 @@ int Emit(Model& m, const FishPartTable& tb, int index, float x, float y, float z
     const float* n = tb.n[index];
     const float* t = tb.t[index];
     m.fish.EmitVertex(x, y, z, n[0], n[1], n[2], t[0], t[1]);
-    return g_batch.vertices - 1;
+    return FishBatchCount() - 1;
 }
 
 // A grid part: R - 1 strips, each drawn as stored and then mirrored when two-sided.
@@ -166,7 +43,7 @@ void DrawGrid(Model& m, const FishPartTable& tb, bool twoSided, AngleOf angleOf,
     const int sides = twoSided ? 2 : 1;
     int first[2] = {0, 0};
     for (int side = 0; side < sides; ++side) {
-        first[side] = g_batch.vertices;
+        first[side] = FishBatchCount();
         for (int c = 0; c < tb.cols; ++c) {
             Rotate(m, angleOf(c));
             for (int r = 0; r < tb.rows; ++r) {
@@ -362,18 +239,9 @@ void CFish::SetPartRotation(float angle) {
 }
 
 void CFish::EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s, float t) {
-    FishBatch& b = g_batch;
     const float* m = m_matPart;
-    float* p = b.pos[b.vertices];
-    p[0] = m[0] * x + m[4] * y + m[8] * z + m[12] + b.offsetX;
-    p[1] = m[1] * x + m[5] * y + m[9] * z + m[13] + b.offsetY;
-    p[2] = m[2] * x + m[6] * y + m[10] * z + m[14];
-    b.nrm[b.vertices][0] = nx;
-    b.nrm[b.vertices][1] = ny;
-    b.nrm[b.vertices][2] = nz;
-    b.tex[b.vertices][0] = s;
-    b.tex[b.vertices][1] = t;
-    ++b.vertices;
+    FishBatchVertex(m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
+                    m[2] * x + m[6] * y + m[10] * z + m[14], nx, ny, nz, s, t);
 }
 
 void BeginFishModelMatrix(float pitch, float heading) {
@@ -391,10 +259,7 @@ void DrawFishModel(CFish& fish) {
     const FishPose& pose = fish.Pose();
     Model m{fish,           pose, static_cast<float>(fish.m_nSize), fish.m_fScaleX, fish.m_fScaleY,
             fish.m_fScaleZ, NAN};
-    g_batch.vertices = 0;
-    g_batch.indices = 0;
-    g_batch.strips = 0;
-    g_batch.offsetX = g_batch.offsetY = 0.0f;
+    FishBatchReset();
     DrawBody(m);
     DrawPairedFinA(m);
     DrawPairedFinB(m);
@@ -404,19 +269,11 @@ void DrawFishModel(CFish& fish) {
     DrawFinE(m);
     DrawTailFin(m);
     // A twitch translates the model-view matrix and stays until the fish's matrix is popped.
-    if (pose.twitchA) {
-        g_batch.offsetX += pose.twitchAX;
-        g_batch.offsetY += pose.twitchAY;
-    }
+    if (pose.twitchA)
+        FishBatchTranslate(pose.twitchAX, pose.twitchAY);
     DrawHeadDisc(m, g_fishDiscA, pose.seg[0], false);
-    if (pose.twitchB) {
-        g_batch.offsetX += pose.twitchBX;
-        g_batch.offsetY += pose.twitchBY;
-    }
+    if (pose.twitchB)
+        FishBatchTranslate(pose.twitchBX, pose.twitchBY);
     DrawHeadDisc(m, g_fishDiscB, pose.seg[1], true);
-    Flush();
-}
-
-void SetFishSubmit(FishSubmit mode) {
-    g_submit = mode;
+    FishBatchFlush();
 }
