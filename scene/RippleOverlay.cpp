@@ -1,6 +1,7 @@
 #include "scene/RippleOverlay.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "scene/RippleSurface.h"
 
@@ -28,6 +29,42 @@ void FitTexture(int width, int height, int* texWidth, int* texHeight) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     *texWidth = w;
     *texHeight = h;
+}
+
+// The cells the waves move by at least a quarter pixel, with their texture coordinates kept on
+// the copied picture. A cell at rest would only put its own pixels back.
+void DrawMovedCells(const CRippleSurface& water, int width, int height) {
+    using Point = CRippleSurface::Point;
+    auto shift = [width, height](const Point& p) {
+        const float s = std::clamp(p.s, 0.0f, 1.0f), t = std::clamp(p.t, 0.0f, 1.0f);
+        return std::max(std::fabs(s - p.s0) * width, std::fabs(t - p.t0) * height);
+    };
+    float moved[kRippleGrid][kRippleGrid];
+    for (int i = 0; i < kRippleGrid; ++i) {
+        for (int j = 0; j < kRippleGrid; ++j)
+            moved[i][j] = shift(water.m_grid[i][j]);
+    }
+    auto vertex = [](const Point& p) {
+        glTexCoord2f(std::clamp(p.s, 0.0f, 1.0f), std::clamp(p.t, 0.0f, 1.0f));
+        glVertex3f(p.x, p.y, 0.0f);
+    };
+    glBegin(GL_TRIANGLES);
+    for (int i = 0; i + 1 < kRippleGrid; ++i) {
+        for (int j = 0; j + 1 < kRippleGrid; ++j) {
+            const float most = std::max(std::max(moved[i][j], moved[i][j + 1]),
+                                        std::max(moved[i + 1][j], moved[i + 1][j + 1]));
+            if (most < 0.25f)
+                continue;
+            const auto& g = water.m_grid;
+            vertex(g[i][j + 1]);
+            vertex(g[i + 1][j + 1]);
+            vertex(g[i][j]);
+            vertex(g[i + 1][j + 1]);
+            vertex(g[i + 1][j]);
+            vertex(g[i][j]);
+        }
+    }
+    glEnd();
 }
 
 }  // namespace
@@ -64,7 +101,7 @@ void RippleOverlay(CRippleSurface& water, GLuint texture, int width, int height)
     glLoadIdentity();
     glScalef(static_cast<float>(width) / texWidth, static_cast<float>(height) / texHeight, 1.0f);
 
-    water.DrawClamped();
+    DrawMovedCells(water, width, height);
 
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();

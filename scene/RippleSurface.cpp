@@ -92,24 +92,12 @@ void CRippleSurface::Step() {
     }
 }
 
-void CRippleSurface::Draw() const {
-    Emit(false);
-}
-
-void CRippleSurface::DrawClamped() const {
-    Emit(true);
-}
-
 // One batch of triangles instead of a polygon per cell. Each cell is split the way a four-corner
 // polygon (i, j), (i, j + 1), (i + 1, j + 1), (i + 1, j) is split, with the vertices of each
 // triangle in the same order, so the picture comes out pixel for pixel the same.
-void CRippleSurface::Emit(bool clampTexCoords) const {
-    auto vertex = [clampTexCoords](const Point& p) {
-        if (clampTexCoords) {
-            glTexCoord2f(std::clamp(p.s, 0.0f, 1.0f), std::clamp(p.t, 0.0f, 1.0f));
-        } else {
-            glTexCoord2f(p.s, p.t);
-        }
+void CRippleSurface::Draw() const {
+    auto vertex = [](const Point& p) {
+        glTexCoord2f(p.s, p.t);
         glVertex3f(p.x, p.y, 0.0f);
     };
     glBegin(GL_TRIANGLES);

@@ -25,9 +25,6 @@ public:
     void Step();
     // Emits the grid with the bound texture and the current transform.
     void Draw() const;
-    // The same grid with texture coordinates kept within 0..1 (for a texture edge that must not
-    // be sampled past).
-    void DrawClamped() const;
 
     bool IsSlotFree(int k) const { return m_nAge[k] >= m_nLimit[k]; }
 
@@ -38,7 +35,4 @@ public:
     int m_nLimit[kSlots];
     int m_nDiagonal = 0;
     int m_nPixelWidth = 1, m_nPixelHeight = 1;
-
-private:
-    void Emit(bool clampTexCoords) const;
 };
