@@ -163,7 +163,8 @@ void ComputeBubbleSource(int rows, float tankMinY, float tankMinZ, float source[
     source[2] = p[2] + tankMinZ;
 }
 
-void DrawBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count) {
+void DrawBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count, float surfaceY) {
+    bubbles.SetCeiling(surfaceY - source[1]);
     glPushAttrib(GL_DEPTH_BUFFER_BIT);
     glDepthMask(GL_FALSE);
     glPushMatrix();

@@ -75,5 +75,8 @@ int BubbleCountFromSetting(int setting);
 void ComputeBubbleSource(int rows, float tankMinY, float tankMinZ, float source[3]);
 
 // One frame of visible bubbles: Render(count) under a translation to source, without writing
-// depth (the squares' clear corners must not hide what is drawn later).
-void DrawBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count);
+// depth (the squares' clear corners must not hide what is drawn later). Bubbles that reach the
+// water's surface (world y) start again at the source; otherwise every bubble that happens to
+// get fade 0 would rise for ever, and within minutes of frames the streams would run dry.
+void DrawBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count,
+                       float surfaceY = 21.0f);

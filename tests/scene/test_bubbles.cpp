@@ -84,3 +84,20 @@ TEST(Bubbles, SourceSitsBelowTheFloorPoint) {
     EXPECT_FLOAT_EQ(source[1], -21.0f - p[1] - 5.0f);
     EXPECT_FLOAT_EQ(source[2], -40.0f - 50.0f);
 }
+
+TEST(Bubbles, StreamsRunDryWithoutASurfaceAndKeepGoingWithOne) {
+    auto risingNearTheSource = [](float ceiling) {
+        SeedRand(1);
+        CBubbleSystem b;
+        b.Init(900);
+        if (ceiling > 0.0f)
+            b.SetCeiling(ceiling);
+        b.PreWarm(60000, 900);  // twenty minutes of frames
+        int n = 0;
+        for (int i = 0; i < 900; ++i)
+            n += b.m_pParticles[i].m_vPos[1] < 48.0f;
+        return n;
+    };
+    EXPECT_LT(risingNearTheSource(0.0f), 200);
+    EXPECT_EQ(risingNearTheSource(48.0f), 900);
+}
