@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -73,32 +75,67 @@ Bmp ReadBmp24(const std::string& path, int width, int height) {
     return bmp;
 }
 
+// The generator's output, made once per build of the generator and shared by the test programs
+// (each test runs in its own process): generated into a staging folder beside it, then renamed
+// into place, which is atomic, so parallel runs never see half a set.
+std::string SharedOutput(int& exitCode) {
+    namespace fs = std::filesystem;
+    const std::string generator = GeneratorPath();
+    const char* binaryDir = std::getenv("MEROW_TEST_BINARY_DIR");
+    std::error_code ec;
+    const fs::path parent = fs::path(binaryDir ? binaryDir : ".") / "tests";
+    const std::string key =
+        std::to_string(fs::last_write_time(generator, ec).time_since_epoch().count()) + "-" +
+        std::to_string(fs::file_size(generator, ec));
+    const fs::path shared = parent / ("assetgen-output-" + key);
+    exitCode = 0;
+    if (fs::exists(shared / "complete")) {
+        return shared.string() + "/";
+    }
+    // Sets made by earlier builds of the generator are stale.
+    for (const auto& entry : fs::directory_iterator(parent, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("assetgen-output-", 0) == 0 && entry.path() != shared) {
+            fs::remove_all(entry.path(), ec);
+        }
+    }
+    const fs::path staging =
+        parent / ("assetgen-staging-" + key + "-" + std::to_string(std::random_device()()));
+    fs::create_directories(staging, ec);
+    exitCode = RunGenerator("\"" + staging.string() + "\"");
+    if (exitCode != 0) {
+        fs::remove_all(staging, ec);
+        return std::string();
+    }
+    WriteFileBytes((staging / "complete").string(), "");
+    fs::rename(staging, shared, ec);
+    if (ec) {
+        fs::remove_all(staging, ec);  // another test program got there first
+    }
+    return shared.string() + "/";
+}
+
 class AssetGen : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (GeneratorPath().empty()) {
-            return;
+        if (!GeneratorPath().empty()) {
+            s_out = SharedOutput(s_nExit);
         }
-        s_pOut = new TempDir();
-        s_nExit = RunGenerator("\"" + s_pOut->path() + "\"");
-    }
-    static void TearDownTestSuite() {
-        delete s_pOut;
-        s_pOut = nullptr;
     }
     void SetUp() override {
-        if (!s_pOut) {
+        if (GeneratorPath().empty()) {
             GTEST_SKIP() << "merow-assetgen is not built";
         }
         ASSERT_EQ(s_nExit, 0);
+        ASSERT_FALSE(s_out.empty());
     }
-    static std::string Out(const std::string& name) { return s_pOut->file(name); }
+    static std::string Out(const std::string& name) { return s_out + name; }
 
-    static TempDir* s_pOut;
+    static std::string s_out;
     static int s_nExit;
 };
 
-TempDir* AssetGen::s_pOut = nullptr;
+std::string AssetGen::s_out;
 int AssetGen::s_nExit = -1;
 
 const int kSkinW = 256, kSkinH = 128;
