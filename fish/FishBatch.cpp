@@ -37,7 +37,7 @@ bool Degenerate(const GLushort t[3]) {
 }
 
 // Quad strips as the triangles GL splits them into: quad (a, b, c, d) of a strip becomes
-// (c, a, d) and (a, b, d), the same triangles in the same order, so the pixels are the same.
+// (c, a, d) and (a, b, d): the same triangles, so the pixels are the same.
 // Grouped by strip kind; returns where each kind's triangles start (and the end).
 void StripsToTriangles(int start[kStripKinds + 1]) {
     FishBatch& b = g_batch;
