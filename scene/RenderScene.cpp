@@ -36,9 +36,12 @@ bool CAquariumScene::RenderScene() {
     glLightfv(GL_LIGHT1, GL_DIFFUSE, g_lightDiffuse);
     glEnable(GL_LIGHTING);
 
+    // At density 0 fog leaves every pixel as it is, so it is left off and costs nothing.
     glDisable(GL_FOG);
-    glFogf(GL_FOG_DENSITY, FogDensity(g_settings.nFogLevel));
-    glEnable(GL_FOG);
+    const float fogDensity = FogDensity(g_settings.nFogLevel);
+    glFogf(GL_FOG_DENSITY, fogDensity);
+    if (fogDensity > 0.0f)
+        glEnable(GL_FOG);
 
     FishTankRefs tank = FishTank();
     RunFishFrame(tank, g_settings.nFishCount, m_nFishTex, true);

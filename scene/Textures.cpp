@@ -56,9 +56,14 @@ void LoadTextureMipmapped(const std::string& path, GLuint* texture) {
         return;
     file = {};
 
+    // A picture with no pure black pixel is opaque everywhere: storing it without alpha samples
+    // to the same colours and alpha 1, and lets the frame draw it without blending.
+    bool opaque = true;
+    for (std::size_t i = 3; i < image.rgba.size() && opaque; i += 4)
+        opaque = image.rgba[i] == 255;
     UseDefaultPixelStore();
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE,
-                      image.rgba.data());
+    gluBuild2DMipmaps(GL_TEXTURE_2D, opaque ? 3 : 4, image.width, image.height, GL_RGBA,
+                      GL_UNSIGNED_BYTE, image.rgba.data());
     glPopClientAttrib();
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
