@@ -170,6 +170,17 @@ TEST_F(TextureUpload, MipmappedBackgroundHasAFullChainAndSeeThroughBlack) {
               (std::vector<int>{0, 0, 1, 255}));
 }
 
+TEST_F(TextureUpload, MipmappedPictureWithoutBlackIsStoredOpaque) {
+    Load(bmp::Make(64, 32, 24, Flat(1, 0, 0)), LoadTextureMipmapped);
+    ExpectSize(64, 32, 0);
+    ExpectAllTexels(Texels(), {0, 0, 1, 255});
+    // One pure black pixel brings the alpha channel back.
+    Load(bmp::Make(64, 32, 24,
+                   [](int x, int y, unsigned char* p) { p[0] = p[1] = p[2] = (x || y) ? 9 : 0; }),
+         LoadTextureMipmapped);
+    EXPECT_EQ(Level(GL_TEXTURE_ALPHA_SIZE), 8);
+}
+
 TEST_F(TextureUpload, BlankTextureIsTransparentBlack) {
     const GLuint texture = CreateBlankTexture();
     EXPECT_EQ(Bound(), static_cast<GLint>(texture));
@@ -189,7 +200,8 @@ TEST_F(TextureUpload, BuiltInRoundTripLeavesNoFiles) {
     GLuint background = 0;
     LoadBuiltInTexture(154, m_dir.path(), "BackGround0", &background, true);
     EXPECT_GT(Level(GL_TEXTURE_WIDTH), 0);
-    EXPECT_GT(Level(GL_TEXTURE_ALPHA_SIZE), 0);
+    // The built-in picture has no pure black, so it is stored opaque and drawn unblended.
+    EXPECT_EQ(Level(GL_TEXTURE_ALPHA_SIZE), 0);
     for (int i = 0; i < 20; ++i) {
         GLuint skin = 0;
         LoadBuiltInTexture(10000 + i, m_dir.path(), "fish" + std::to_string(i), &skin);
