@@ -36,35 +36,64 @@ bool Degenerate(const GLushort t[3]) {
     return SamePoint(t[0], t[1]) || SamePoint(t[1], t[2]) || SamePoint(t[0], t[2]);
 }
 
+// Where the eye is in the fish's model frame: the model-view matrix (affine) maps the model
+// point p to A p + t, so the eye, the origin, is at -A^-1 t. False when A is singular.
+bool EyeInModel(float eye[3]) {
+    float m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    const double a[3][3] = {{m[0], m[4], m[8]}, {m[1], m[5], m[9]}, {m[2], m[6], m[10]}};
+    const double inv[3][3] = {
+        {a[1][1] * a[2][2] - a[1][2] * a[2][1], a[0][2] * a[2][1] - a[0][1] * a[2][2],
+         a[0][1] * a[1][2] - a[0][2] * a[1][1]},
+        {a[1][2] * a[2][0] - a[1][0] * a[2][2], a[0][0] * a[2][2] - a[0][2] * a[2][0],
+         a[0][2] * a[1][0] - a[0][0] * a[1][2]},
+        {a[1][0] * a[2][1] - a[1][1] * a[2][0], a[0][1] * a[2][0] - a[0][0] * a[2][1],
+         a[0][0] * a[1][1] - a[0][1] * a[1][0]}};
+    const double det = a[0][0] * inv[0][0] + a[0][1] * inv[1][0] + a[0][2] * inv[2][0];
+    if (det == 0.0)
+        return false;
+    for (int r = 0; r < 3; ++r) {
+        eye[r] =
+            static_cast<float>(-(inv[r][0] * m[12] + inv[r][1] * m[13] + inv[r][2] * m[14]) / det);
+    }
+    return true;
+}
+
+// A body triangle whose outer side is turned away from the eye.
+bool FacesAway(const GLushort t[3], const float eye[3], bool mirrored) {
+    const float* a = g_batch.pos[t[0]];
+    const float* b = g_batch.pos[t[1]];
+    const float* c = g_batch.pos[t[2]];
+    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+    const float v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float n[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2],
+                        u[0] * v[1] - u[1] * v[0]};
+    const float d = n[0] * (eye[0] - a[0]) + n[1] * (eye[1] - a[1]) + n[2] * (eye[2] - a[2]);
+    return mirrored ? d >= 0.0f : d <= 0.0f;
+}
+
 // Quad strips as the triangles GL splits them into: quad (a, b, c, d) of a strip becomes
-// (c, a, d) and (a, b, d): the same triangles, so the pixels are the same.
-// Grouped by strip kind; returns where each kind's triangles start (and the end).
-void StripsToTriangles(int start[kStripKinds + 1]) {
+// (c, a, d) and (a, b, d): the same triangles in the same order, so the pixels are the same.
+// Left out: triangles without area, and with an eye, the body's triangles facing away from it.
+int StripsToTriangles(const float* eye) {
     FishBatch& b = g_batch;
     int n = 0;
-    for (int kind = 0; kind < kStripKinds; ++kind) {
-        start[kind] = n;
-        for (int s = 0; s < b.strips; ++s) {
-            if (b.stripKind[s] != kind)
-                continue;
-            for (int i = b.stripStart[s]; i + 3 < b.stripStart[s + 1]; i += 2) {
-                const GLushort* q = b.strip + i;
-                const GLushort tri[2][3] = {{q[2], q[0], q[3]}, {q[0], q[1], q[3]}};
-                for (const GLushort* t : tri) {
-                    if (Degenerate(t))
-                        continue;  // no area, nothing to draw
-                    for (int k = 0; k < 3; ++k)
-                        b.triangles[n++] = t[k];
-                }
+    for (int s = 0; s < b.strips; ++s) {
+        const StripKind kind = static_cast<StripKind>(b.stripKind[s]);
+        for (int i = b.stripStart[s]; i + 3 < b.stripStart[s + 1]; i += 2) {
+            const GLushort* q = b.strip + i;
+            const GLushort tri[2][3] = {{q[2], q[0], q[3]}, {q[0], q[1], q[3]}};
+            for (const GLushort* t : tri) {
+                if (Degenerate(t))
+                    continue;
+                if (eye && kind != kOpenSheet && FacesAway(t, eye, kind == kBodyMirrored))
+                    continue;
+                for (int k = 0; k < 3; ++k)
+                    b.triangles[n++] = t[k];
             }
         }
     }
-    start[kStripKinds] = n;
-}
-
-void DrawTriangles(const int start[kStripKinds + 1], int kind) {
-    glDrawElements(GL_TRIANGLES, start[kind + 1] - start[kind], GL_UNSIGNED_SHORT,
-                   g_batch.triangles + start[kind]);
+    return n;
 }
 
 }  // namespace
@@ -115,23 +144,15 @@ void FishBatchTranslate(float dx, float dy) {
 void FishBatchFlush() {
     FishBatch& b = g_batch;
     if (g_submit == FishSubmit::Arrays) {
-        int start[kStripKinds + 1];
-        StripsToTriangles(start);
+        float eye[3];
+        const int count = StripsToTriangles(EyeInModel(eye) ? eye : nullptr);
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_NORMAL_ARRAY);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, b.pos);
         glNormalPointer(GL_FLOAT, 0, b.nrm);
         glTexCoordPointer(2, GL_FLOAT, 0, b.tex);
-        glEnable(GL_CULL_FACE);
-        glCullFace(GL_BACK);
-        glFrontFace(GL_CCW);
-        DrawTriangles(start, kBodyStored);
-        glFrontFace(GL_CW);
-        DrawTriangles(start, kBodyMirrored);
-        glFrontFace(GL_CCW);
-        glDisable(GL_CULL_FACE);
-        DrawTriangles(start, kOpenSheet);
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, b.triangles);
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_NORMAL_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);

@@ -7,7 +7,7 @@
 
 // The body is a closed surface: its faces turned away from the eye are always hidden behind
 // its near side, so they can be skipped. Its stored side winds counter-clockwise seen from
-// outside, the mirrored side clockwise. Fins are open sheets and stay two-faced.
+// outside, the mirrored side clockwise. Fins are open sheets, seen from both faces.
 enum StripKind : unsigned char { kOpenSheet, kBodyStored, kBodyMirrored, kStripKinds };
 
 // Starts a new fish: no vertices, no strips, no eye twitch.

@@ -120,14 +120,23 @@ TEST(FishBodyModel, DrawingDrawsNoRandomNumbersAndBothSubmitPathsDrawTheSame) {
     EXPECT_FLOAT_EQ(drawn.m_fHeading, headless.m_fHeading);
     EXPECT_EQ(std::memcmp(drawn.m_vPos, headless.m_vPos, sizeof drawn.m_vPos), 0);
 
-    CFish a = StillFish(8), b = StillFish(8);
-    SetFishSubmit(FishSubmit::Immediate);
-    SeedRand(5);
-    immediate = picture.Draw(a, 4, FishPicture::Side);
-    SetFishSubmit(FishSubmit::Arrays);
-    SeedRand(5);
-    arrays = picture.Draw(b, 4, FishPicture::Side);
-    EXPECT_EQ(immediate, arrays);
+    // The batched path leaves out hidden body faces and triangles without area only.
+    for (int species : {0, 4, 7, 17}) {
+        for (FishPicture::View view : {FishPicture::Side, FishPicture::Front, FishPicture::Top}) {
+            CFish a = StillFish(8);
+            a.m_fHeading = 30.0f;
+            a.m_fHeadingTarget = a.m_fLastTarget = 110.0f;  // bent, mid-turn
+            a.m_fPitch = 10.0f;
+            CFish b = a;
+            SetFishSubmit(FishSubmit::Immediate);
+            SeedRand(5);
+            immediate = picture.Draw(a, species, view);
+            SetFishSubmit(FishSubmit::Arrays);
+            SeedRand(5);
+            arrays = picture.Draw(b, species, view);
+            EXPECT_EQ(immediate, arrays) << "species " << species << " view " << view;
+        }
+    }
 }
 
 // Close-ups of every species (side, front, top while turning) for looking at the model:
