@@ -335,8 +335,8 @@ TEST_F(AssetGen, CursorHotSpotsTouchTheirArt) {
         const char* name;
         int x, y;
     } kHotSpots[] = {{"cursor158", 11, 2},  {"cursor159", 11, 2},  {"cursor163", 8, 27},
-                     {"cursor164", 8, 27},  {"cursor167", 16, 28}, {"cursor177", 16, 28},
-                     {"cursor169", 16, 16}, {"cursor178", 16, 16}};
+                     {"cursor164", 8, 27},  {"cursor167", 12, 12}, {"cursor177", 12, 12},
+                     {"cursor169", 12, 12}, {"cursor178", 12, 12}};
     for (const auto& h : kHotSpots) {
         const QImage cursor(QString::fromStdString(Out(std::string("plain/") + h.name + ".png")));
         ASSERT_EQ(cursor.size(), QSize(32, 32)) << h.name;
@@ -350,6 +350,27 @@ TEST_F(AssetGen, CursorHotSpotsTouchTheirArt) {
             }
         }
         EXPECT_GT(best, 160) << h.name;
+    }
+}
+
+// Enlarge (167/177) shows a "+" in its lens and shrink (169/178) a "-": only the plus has a solid
+// bar above and below the hot spot; the minus lets the see-through glass show there.
+TEST_F(AssetGen, EnlargeCursorsShowAPlusAndShrinkCursorsAMinus) {
+    const auto load = [&](const char* name) {
+        return QImage(QString::fromStdString(Out(std::string("plain/") + name + ".png")));
+    };
+    for (const char* name : {"cursor167", "cursor177"}) {
+        const QImage cursor = load(name);
+        ASSERT_EQ(cursor.size(), QSize(32, 32)) << name;
+        EXPECT_GT(qAlpha(cursor.pixel(12, 9)), 220) << name;
+        EXPECT_GT(qAlpha(cursor.pixel(12, 15)), 220) << name;
+    }
+    for (const char* name : {"cursor169", "cursor178"}) {
+        const QImage cursor = load(name);
+        ASSERT_EQ(cursor.size(), QSize(32, 32)) << name;
+        EXPECT_LT(qAlpha(cursor.pixel(12, 9)), 200) << name;
+        EXPECT_LT(qAlpha(cursor.pixel(12, 15)), 200) << name;
+        EXPECT_GT(qAlpha(cursor.pixel(12, 12)), 220) << name;
     }
 }
 

@@ -1,7 +1,5 @@
 #include "Cursors.h"
 
-#include <QLinearGradient>
-
 #include "Glyphs.h"
 
 namespace {
@@ -32,44 +30,55 @@ void Shaker(QPainter& p, bool bPressed) {
     }
 }
 
-void Drop(QPainter& p, bool bPressed) {
-    if (bPressed) {
-        p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 2; ++i) {
-            p.setPen(QPen(kOutline, 9));
-            p.drawEllipse(QPointF(64, 112), 22.0 + 18 * i, 7.0 + 5 * i);
-            p.setPen(QPen(QColor(200, 240, 255), 4));
-            p.drawEllipse(QPointF(64, 112), 22.0 + 18 * i, 7.0 + 5 * i);
-        }
-    }
-    const QPainterPath drop = bPressed ? DropPath(64, 96, 16) : DropPath(64, 112, 22);
-    QLinearGradient g(QPointF(40, 0), QPointF(88, 0));
-    g.setColorAt(0.0, QColor(120, 210, 250));
-    g.setColorAt(1.0, QColor(20, 110, 200));
-    p.setPen(QPen(kOutline, 6));
-    p.setBrush(g);
-    p.drawPath(drop);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 220));
-    p.drawEllipse(bPressed ? QPointF(57, 80) : QPointF(54, 92), 5, 8);
-}
-
-void Crosshair(QPainter& p, bool bPressed) {
-    const double r = bPressed ? 26 : 38;
+// Magnifying glass with its lens centred on the hot spot (50, 50): a "+" to enlarge a fish,
+// a "-" to shrink one. Held down, the lens lights up amber and sparks fly off its rim.
+void Magnifier(QPainter& p, bool bPlus, bool bPressed) {
+    const QPointF centre(50, 50);
+    const double r = 30;
     const QColor light = bPressed ? QColor(255, 200, 90) : QColor(255, 255, 255);
+
+    p.setPen(QPen(kOutline, 24, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(76, 76), QPointF(112, 112));
+    p.setPen(QPen(QColor(150, 96, 52), 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(82, 82), QPointF(112, 112));
+
+    // A translucent lens, so the fish under it still shows through the glass.
+    p.setPen(Qt::NoPen);
+    p.setBrush(bPressed ? QColor(255, 230, 170, 150) : QColor(190, 230, 255, 130));
+    p.drawEllipse(centre, r, r);
+    p.setBrush(Qt::NoBrush);
+    for (int pass = 0; pass < 2; ++pass) {
+        p.setPen(QPen(pass == 0 ? kOutline : light, pass == 0 ? 14 : 6));
+        p.drawEllipse(centre, r, r);
+    }
+    p.setPen(QPen(QColor(255, 255, 255, 200), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(centre.x() - 20, centre.y() - 20, 40, 40), 100 * 16, 60 * 16);
+
+    // The sign: square caps so the dark pass also rims the ends of the bars.
+    const double arm = 14;
     for (int pass = 0; pass < 2; ++pass) {
         p.setPen(
-            QPen(pass == 0 ? kOutline : light, pass == 0 ? 14 : 6, Qt::SolidLine, Qt::FlatCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(64, 64), r, r);
-        p.drawLine(QPointF(64, 4), QPointF(64, 44));
-        p.drawLine(QPointF(64, 84), QPointF(64, 124));
-        p.drawLine(QPointF(4, 64), QPointF(44, 64));
-        p.drawLine(QPointF(84, 64), QPointF(124, 64));
+            QPen(pass == 0 ? kOutline : light, pass == 0 ? 13 : 5, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
+        if (bPlus) {
+            p.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
+        }
     }
-    p.setPen(QPen(kOutline, 3));
-    p.setBrush(light);
-    p.drawEllipse(QPointF(64, 64), bPressed ? 8 : 5, bPressed ? 8 : 5);
+
+    if (bPressed) {
+        const QPointF rays[][2] = {{{21, 21}, {12, 12}},
+                                   {{50, 9}, {50, 2}},
+                                   {{9, 50}, {2, 50}},
+                                   {{79, 21}, {88, 12}},
+                                   {{21, 79}, {12, 88}}};
+        for (int pass = 0; pass < 2; ++pass) {
+            p.setPen(QPen(pass == 0 ? kOutline : light, pass == 0 ? 11 : 5, Qt::SolidLine,
+                          Qt::RoundCap));
+            for (const auto& ray : rays) {
+                p.drawLine(ray[0], ray[1]);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -85,13 +94,13 @@ QImage PaintCursor(int id) {
         case 164:
             return RenderSmall(32, [](QPainter& p) { Shaker(p, true); });
         case 167:
-            return RenderSmall(32, [](QPainter& p) { Drop(p, false); });
+            return RenderSmall(32, [](QPainter& p) { Magnifier(p, true, false); });
         case 177:
-            return RenderSmall(32, [](QPainter& p) { Drop(p, true); });
+            return RenderSmall(32, [](QPainter& p) { Magnifier(p, true, true); });
         case 169:
-            return RenderSmall(32, [](QPainter& p) { Crosshair(p, false); });
+            return RenderSmall(32, [](QPainter& p) { Magnifier(p, false, false); });
         case 178:
-            return RenderSmall(32, [](QPainter& p) { Crosshair(p, true); });
+            return RenderSmall(32, [](QPainter& p) { Magnifier(p, false, true); });
         default:
             return QImage();
     }
@@ -107,7 +116,9 @@ QPoint CursorHotSpot(int id) {
             return QPoint(8, 27);
         case 167:
         case 177:
-            return QPoint(16, 28);
+        case 169:
+        case 178:
+            return QPoint(12, 12);
         default:
             return QPoint(16, 16);
     }

@@ -7,8 +7,8 @@
 // Hot spots (x, y):
 //   158 hand, 159 hand pressed      (11, 2)  the fingertip
 //   163 shaker, 164 shaker pressed  (8, 27)  where the food falls
-//   167 drop, 177 drop pressed      (16, 28) the drop's lowest point
-//   169 crosshair, 178 pressed      (16, 16) the centre
+//   167 enlarge, 177 pressed        (12, 12) the centre of the lens ("+")
+//   169 shrink, 178 pressed         (12, 12) the centre of the lens ("-")
 // Returns a null image for any other id.
 QImage PaintCursor(int id);
 QPoint CursorHotSpot(int id);
