@@ -7,7 +7,7 @@
 #include "fish/FishTank.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
-#include "scene/SceneLight.h"
+#include "scene/FixedGlState.h"
 #include "scene/ScreenGeometry.h"
 #include "scene/Textures.h"
 #include "settings/StorageDirectory.h"
@@ -45,20 +45,7 @@ void CAquariumScene::InitGL() {
         return;
     }
 
-    // Fixed GL state.
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glLightfv(GL_LIGHT1, GL_AMBIENT, g_lightAmbient);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, g_lightDiffuse);
-    glLightfv(GL_LIGHT1, GL_POSITION, g_lightPosition);
-    glEnable(GL_LIGHT1);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_BLEND);
+    ApplyFixedGlState();
 
     m_storageDir = GetStorageDirectory();
     SetupTankBounds();
@@ -100,14 +87,7 @@ void CAquariumScene::InitGL() {
     for (CFoodPellet& pellet : m_Food)
         pellet.Reset();
 
-    glFogi(GL_FOG_MODE, GL_EXP);
-    const GLfloat fogColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glFogfv(GL_FOG_COLOR, fogColour);
-    glFogf(GL_FOG_DENSITY, 0.5f);
-    glHint(GL_FOG_HINT, GL_DONT_CARE);
-    glFogf(GL_FOG_START, -10.0f);
-    glFogf(GL_FOG_END, 100.0f);
-    glEnable(GL_FOG);
+    ApplyStartFog();
 }
 
 void CAquariumScene::OnSize(int cx, int cy) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "scene/FixedGlState.h"
 #include "scene/RippleSurface.h"
 
 // A colour + depth framebuffer object, bound while it lives.
@@ -54,29 +55,9 @@ private:
 
 // The tank's fixed state: texturing, depth, one white light, colour material, blending, fog.
 inline void SetUpTankGlState() {
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    const GLfloat position[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
-    glLightfv(GL_LIGHT1, GL_AMBIENT, white);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
-    glLightfv(GL_LIGHT1, GL_POSITION, position);
-    glEnable(GL_LIGHT1);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_BLEND);
+    ApplyFixedGlState();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glFogi(GL_FOG_MODE, GL_EXP);
-    glFogfv(GL_FOG_COLOR, white);
-    glFogf(GL_FOG_DENSITY, 0.5f);
-    glHint(GL_FOG_HINT, GL_DONT_CARE);
-    glFogf(GL_FOG_START, -10.0f);
-    glFogf(GL_FOG_END, 100.0f);
-    glEnable(GL_FOG);
+    ApplyStartFog();
 }
 
 // The frame's camera, viewport, clear, light level 0 and the default fog level 10.
