@@ -85,6 +85,7 @@ protected:
 
 private:
     FishTankRefs FishTank();
+    void DrawBackground(float light);
     void saveScreenshot();
 
     SceneRunOptions m_options;

@@ -73,21 +73,27 @@ bool BlendingIsIdentity() {
 
 }  // namespace
 
-void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
-                           int height) {
+void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scaleX) {
     glPushMatrix();
     glBindTexture(GL_TEXTURE_2D, texture);
     glTranslatef(0.0f, 0.0f, -110.0f);
     glScalef(scaleX, 40.0f, 1.0f);
-    BackgroundRainDrop(water, width, height);
     const bool skipBlend = BlendingIsIdentity();
     if (skipBlend)
         glDisable(GL_BLEND);
     DrawRippleGridSplitByFilter(water);
     if (skipBlend)
         glEnable(GL_BLEND);
-    BackgroundRippleStep(water, width, height);
     glPopMatrix();
+}
+
+void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
+                           int height) {
+    // The drop only starts a wave; the grid's texture coordinates change at the step, so drawing
+    // after the drop shows what drawing before it would.
+    BackgroundRainDrop(water, width, height);
+    DrawBackgroundGrid(water, texture, scaleX);
+    BackgroundRippleStep(water, width, height);
 }
 
 void BuildBackgroundMeshPoints(BackgroundMesh& mesh, float minX, float maxX, float minY,

@@ -14,6 +14,10 @@ void BackgroundRainDrop(CRippleSurface& water, int width, int height);
 // ... and one ripple step followed by the two Rand() draws the frame makes for it.
 void BackgroundRippleStep(CRippleSurface& water, int width, int height);
 
+// The picture `texture` through the ripple grid at z = -110, scaled by (scaleX, 40, 1): the
+// drawing alone, no random numbers and no motion.
+void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scaleX);
+
 // The whole background step: the picture `texture` through the ripple grid at z = -110, scaled by
 // (scaleX, 40, 1), with the rain drop before and the ripple step after the drawing.
 void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,

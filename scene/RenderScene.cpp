@@ -9,8 +9,8 @@
 #include "scene/ScreenGeometry.h"
 
 bool CAquariumScene::RenderScene() {
-    if (!m_bGlReady && !context())
-        return false;
+    if (!m_pWater)
+        return false;  // the set-up did not get that far: nothing to draw
     const int w = m_nWidth, h = m_nHeight;
 
     // Projection: 0.4 half-height at the near plane, widened along the longer side.
@@ -43,17 +43,19 @@ bool CAquariumScene::RenderScene() {
     if (fogDensity > 0.0f)
         glEnable(GL_FOG);
 
+    // The background picture lies behind everything in the tank, so it is drawn before the fish
+    // and without depth: each fish then covers it just as a depth-tested picture drawn after the
+    // fish would be covered, at a fraction of the cost. Its motion keeps its place in the frame.
+    const bool showBackground = g_settings.nBackgroundStyle == 0 && g_settings.nShowTerra != 0;
+    if (showBackground)
+        DrawBackground(light);
+
     FishTankRefs tank = FishTank();
     RunFishFrame(tank, g_settings.nFishCount, m_nFishTex, true);
 
-    if (g_settings.nBackgroundStyle == 0 && g_settings.nShowTerra != 0) {
-        const float scaleX = BackgroundScaleX(m_nScreenMode, w, h, IsListedScreenMode(w, h));
-        // The picture exactly fills the view, so rippled coordinates past its edges must stay
-        // on the edge instead of wrapping round to the other side of the picture.
-        glBindTexture(GL_TEXTURE_2D, m_nBackgroundTex);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        DrawBackgroundPicture(*m_pWater, m_nBackgroundTex, scaleX, w, h);
+    if (showBackground) {
+        BackgroundRainDrop(*m_pWater, w, h);
+        BackgroundRippleStep(*m_pWater, w, h);
     }
 
     glDisable(GL_LIGHTING);
@@ -80,4 +82,23 @@ bool CAquariumScene::RenderScene() {
     if (!m_bInPaint)
         context()->swapBuffers(this);
     return true;
+}
+
+void CAquariumScene::DrawBackground(float light) {
+    const int w = m_nWidth, h = m_nHeight;
+    const float scaleX = BackgroundScaleX(m_nScreenMode, w, h, IsListedScreenMode(w, h));
+    // The picture exactly fills the view, so rippled coordinates past its edges must stay on the
+    // edge instead of wrapping round to the other side of the picture.
+    glBindTexture(GL_TEXTURE_2D, m_nBackgroundTex);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glDisable(GL_DEPTH_TEST);
+    // In full light the lit colour saturates to white, so modulating by it changes nothing.
+    const bool fullLight = light >= 1.0f;
+    if (fullLight)
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    DrawBackgroundGrid(*m_pWater, m_nBackgroundTex, scaleX);
+    if (fullLight)
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_DEPTH_TEST);
 }
