@@ -87,6 +87,24 @@ void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scale
     glPopMatrix();
 }
 
+void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float scaleX,
+                             float light) {
+    // The picture exactly fills the view, so rippled coordinates past its edges must stay on the
+    // edge instead of wrapping round to the other side of the picture.
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glDisable(GL_DEPTH_TEST);
+    // In full light the lit colour saturates to white, so modulating by it changes nothing.
+    const bool fullLight = light >= 1.0f;
+    if (fullLight)
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    DrawBackgroundGrid(water, texture, scaleX);
+    if (fullLight)
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_DEPTH_TEST);
+}
+
 void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
                            int height) {
     // The drop only starts a wave; the grid's texture coordinates change at the step, so drawing

@@ -18,6 +18,12 @@ void BackgroundRippleStep(CRippleSurface& water, int width, int height);
 // drawing alone, no random numbers and no motion.
 void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scaleX);
 
+// The frame's way of drawing the picture: first, before anything else in the tank, without depth
+// (everything else lies in front of it), edges clamped; light is the frame's light level 0..1.
+// Gives the pixels a depth-tested picture drawn after the tank's contents would give.
+void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float scaleX,
+                             float light);
+
 // The whole background step: the picture `texture` through the ripple grid at z = -110, scaled by
 // (scaleX, 40, 1), with the rain drop before and the ripple step after the drawing.
 void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,

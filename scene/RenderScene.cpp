@@ -87,18 +87,5 @@ bool CAquariumScene::RenderScene() {
 void CAquariumScene::DrawBackground(float light) {
     const int w = m_nWidth, h = m_nHeight;
     const float scaleX = BackgroundScaleX(m_nScreenMode, w, h, IsListedScreenMode(w, h));
-    // The picture exactly fills the view, so rippled coordinates past its edges must stay on the
-    // edge instead of wrapping round to the other side of the picture.
-    glBindTexture(GL_TEXTURE_2D, m_nBackgroundTex);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glDisable(GL_DEPTH_TEST);
-    // In full light the lit colour saturates to white, so modulating by it changes nothing.
-    const bool fullLight = light >= 1.0f;
-    if (fullLight)
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    DrawBackgroundGrid(*m_pWater, m_nBackgroundTex, scaleX);
-    if (fullLight)
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glEnable(GL_DEPTH_TEST);
+    DrawBackgroundBehindAll(*m_pWater, m_nBackgroundTex, scaleX, light);
 }
