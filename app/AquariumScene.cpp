@@ -105,11 +105,19 @@ void CAquariumScene::OnDestroy() {
         std::printf("%s\n", m_stats.summary(cpu).c_str());
         std::fflush(stdout);
     }
+    if (!m_bScreenshotSaved && !m_options.screenshotPath.empty() && m_bGlReady && isValid()) {
+        // Ended some other way than a --frames run: the last frame shown is on the front buffer.
+        makeCurrent();
+        glReadBuffer(GL_FRONT);
+        saveScreenshot();
+        glReadBuffer(GL_BACK);
+    }
     if (isValid())
         doneCurrent();
 }
 
 void CAquariumScene::saveScreenshot() {
+    m_bScreenshotSaved = true;
     const int w = m_nWidth, h = m_nHeight;
     QImage image(w, h, QImage::Format_RGBA8888);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -95,6 +95,7 @@ private:
     bool m_bGlReady = false;
     bool m_bTornDown = false;
     bool m_bGrabThisFrame = false;
+    bool m_bScreenshotSaved = false;
     bool m_bInPaint = false;
     long m_nFramesDrawn = 0;
     long m_nTicks = 0;

@@ -46,3 +46,15 @@ void GlTestContext::makeCurrent() {
     if (m_ok)
         m_context->makeCurrent(m_surface.get());
 }
+
+// Under LeakSanitizer: the system's GL driver and desktop libraries keep a few allocations until
+// exit; they are not ours to report.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:swrast_dri.so\n"
+           "leak:libGLX_mesa.so\n"
+           "leak:libLLVM\n"
+           "leak:libdbus-1.so\n"
+           "leak:libfontconfig.so\n"
+           "leak:libQt6XcbQpa.so\n"
+           "leak:libglib-2.0.so\n";
+}
