@@ -41,6 +41,11 @@ CAquariumScene::~CAquariumScene() {
         OnDestroy();
 }
 
+void EndProcessAtOnce() {
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
 void CAquariumScene::initializeGL() {
     m_nScreenMode = 1;
     InitGL();
@@ -63,9 +68,7 @@ void CAquariumScene::paintGL() {
 
 void CAquariumScene::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        // Esc ends the program at once, without the tear-down.
-        std::fflush(nullptr);
-        std::_Exit(0);
+        EndProcessAtOnce();
     }
     QOpenGLWindow::keyPressEvent(event);
 }

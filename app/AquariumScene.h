@@ -25,6 +25,9 @@ struct SceneRunOptions {
     bool benchmark = false;      // tick as fast as possible and time every frame
 };
 
+// Esc's way out: ends the process at once with status 0, without the tear-down.
+[[noreturn]] void EndProcessAtOnce();
+
 // Tool modes: command ids that double as the mouse tool in use.
 constexpr int kModeNone = 1043;
 constexpr int kModeRipple = 1045;

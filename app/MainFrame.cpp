@@ -1,8 +1,6 @@
 #include "app/MainFrame.h"
 
 #include <QKeyEvent>
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
@@ -37,8 +35,7 @@ void CMainFrame::focusInEvent(QFocusEvent* event) {
 
 void CMainFrame::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        std::fflush(nullptr);
-        std::_Exit(0);
+        EndProcessAtOnce();
     }
     QWidget::keyPressEvent(event);
 }

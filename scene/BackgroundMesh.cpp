@@ -105,15 +105,6 @@ void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float 
     glEnable(GL_DEPTH_TEST);
 }
 
-void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
-                           int height) {
-    // The drop only starts a wave; the grid's texture coordinates change at the step, so drawing
-    // after the drop shows what drawing before it would.
-    BackgroundRainDrop(water, width, height);
-    DrawBackgroundGrid(water, texture, scaleX);
-    BackgroundRippleStep(water, width, height);
-}
-
 void BuildBackgroundMeshPoints(BackgroundMesh& mesh, float minX, float maxX, float minY,
                                float maxY) {
     for (int r = 0; r < 6; ++r) {

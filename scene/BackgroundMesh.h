@@ -24,11 +24,6 @@ void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scale
 void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float scaleX,
                              float light);
 
-// The whole background step: the picture `texture` through the ripple grid at z = -110, scaled by
-// (scaleX, 40, 1), with the rain drop before and the ripple step after the drawing.
-void DrawBackgroundPicture(CRippleSurface& water, GLuint texture, float scaleX, int width,
-                           int height);
-
 // The background Bezier mesh: 6 x 6 control points across the tank at z = -90, two divisions.
 struct BackgroundMesh {
     float m_vControl[6][6][3] = {};

@@ -1,6 +1,5 @@
 #include <GL/gl.h>
 
-#include <QDir>
 #include <QOpenGLContext>
 
 #include "app/AquariumScene.h"
@@ -11,20 +10,6 @@
 #include "scene/ScreenGeometry.h"
 #include "scene/Textures.h"
 #include "settings/StorageDirectory.h"
-
-namespace {
-
-// Built-in pictures go out next to the settings; where that folder cannot take files, a
-// temporary folder serves, so a read-only settings folder never stops the tank.
-std::string AssetDirectoryFor(const std::string& storageDir) {
-    if (!storageDir.empty() && IsDirectoryWritable(storageDir))
-        return storageDir;
-    std::string dir = FallbackTemporaryDirectory();
-    QDir().mkpath(QString::fromStdString(dir));
-    return dir + "/";
-}
-
-}  // namespace
 
 void CAquariumScene::SetupTankBounds() {
     m_nWidth = m_options.screenWidth;
@@ -56,7 +41,7 @@ void CAquariumScene::InitGL() {
         ShowMessageBox("Error Find TempPath.", "ERROR");
         return;
     }
-    const std::string assetDir = AssetDirectoryFor(m_storageDir);
+    const std::string assetDir = GetAssetDirectory(m_storageDir);
 
     LoadBuiltInTexture(154, assetDir, "BackGround0", &m_nBackgroundTex, true);
     for (int i = 0; i < kSpeciesCount; ++i)

@@ -56,6 +56,14 @@ std::string GetStorageDirectory() {
     return haveFallback ? WithSeparator(fallback) : std::string();
 }
 
+std::string GetAssetDirectory(const std::string& storageDir) {
+    if (!storageDir.empty() && IsDirectoryWritable(storageDir))
+        return storageDir;
+    const std::string fallback = FallbackTemporaryDirectory();
+    std::string why;
+    return MakeDirectory(fallback, &why) ? WithSeparator(fallback) : storageDir;
+}
+
 std::string GetSettingsPath() {
     return GetStorageDirectory() + "MerowSet.ini";
 }

@@ -7,6 +7,10 @@
 // MEROW_STORAGE_DIR environment variable. Returns "" (and says so once) when it cannot be made.
 std::string GetStorageDirectory();
 
+// Where the built-in assets are briefly written out: the storage directory, or, when it cannot
+// take files, a temporary folder, so a read-only settings folder never stops the tank.
+std::string GetAssetDirectory(const std::string& storageDir);
+
 // Path of the settings file inside the storage directory.
 std::string GetSettingsPath();
 

@@ -14,6 +14,7 @@
 #include "fish/FishBody.h"
 #include "fish/FishTank.h"
 #include "platform/Random.h"
+#include "scene/FixedGlState.h"
 #include "scene/FoodPellet.h"
 #include "scene/Terrain.h"
 #include "support/GlTestContext.h"
@@ -65,20 +66,12 @@ void LoadSkins(GLuint textures[kSpeciesCount]) {
 // The tank's fixed state and camera.
 void SetUpScene() {
     glViewport(0, 0, kWidth, kHeight);
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    ApplyFixedGlState();
     const GLfloat level[4] = {0.8f, 0.8f, 0.8f, 1.0f};
-    const GLfloat position[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
     glLightfv(GL_LIGHT1, GL_AMBIENT, level);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, level);
-    glLightfv(GL_LIGHT1, GL_POSITION, position);
-    glEnable(GL_LIGHT1);
-    glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_BLEND);
     glEnable(GL_LIGHTING);
     glEnable(GL_FOG);
     glFogf(GL_FOG_DENSITY, 0.0125f);

@@ -135,7 +135,9 @@ void BM_WaterFrameGl(benchmark::State& state) {
                 BackgroundRippleStep(water, w, h);
                 glPopMatrix();
             } else {
-                DrawBackgroundPicture(water, picture, 64.0f, w, h);
+                BackgroundRainDrop(water, w, h);
+                DrawBackgroundGrid(water, picture, 64.0f);
+                BackgroundRippleStep(water, w, h);
             }
         }
         glDisable(GL_LIGHTING);

@@ -350,7 +350,9 @@ TEST(WaterGl, BackgroundStepDrawsWhatThePolygonGridDraws) {
                     }
                     BackgroundRippleStep(reference, w, h);
                 } else {
-                    DrawBackgroundPicture(water, tex, 64.0f, w, h);
+                    BackgroundRainDrop(water, w, h);
+                    DrawBackgroundGrid(water, tex, 64.0f);
+                    BackgroundRippleStep(water, w, h);
                 }
                 if (look)
                     pictures[variant] = frame.Read();
