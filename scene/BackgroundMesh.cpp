@@ -134,10 +134,3 @@ void CompileBackgroundMesh(BackgroundMesh& mesh) {
     glPopAttrib();
     glEndList();
 }
-
-void DrawBackgroundMesh(const BackgroundMesh& mesh, GLuint texture) {
-    if (mesh.m_nList == 0)
-        return;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glCallList(mesh.m_nList);
-}

@@ -35,5 +35,3 @@ void BuildBackgroundMeshPoints(BackgroundMesh& mesh, float minX, float maxX, flo
                                float maxY);
 // Compiles the evaluated mesh (with texture coordinates 0..1) into mesh.m_nList.
 void CompileBackgroundMesh(BackgroundMesh& mesh);
-// Draws the mesh with `texture` bound.
-void DrawBackgroundMesh(const BackgroundMesh& mesh, GLuint texture);

@@ -18,8 +18,6 @@ public:
     // The heights alone, no GL (tests and Generate share it). Rows and columns are kept within
     // the grid; a size that does not fit shows "MAP SIZE ERROR".
     void GenerateHeights(int rows, int cols, int heightFactor);
-    // The floor mesh with the ground texture; nothing before Generate compiled it.
-    void Draw() const;
 
     int m_nRows = 0;
     int m_nCols = 0;

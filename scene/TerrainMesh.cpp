@@ -41,8 +41,3 @@ void CTerrain::CompileMesh() {
     glColor3f(1.0f, 1.0f, 1.0f);
     glEndList();
 }
-
-void CTerrain::Draw() const {
-    if (m_nList != 0)
-        glCallList(m_nList);
-}
