@@ -89,11 +89,12 @@ void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scale
 
 void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float scaleX,
                              float light) {
-    // The picture exactly fills the view, so rippled coordinates past its edges must stay on the
-    // edge instead of wrapping round to the other side of the picture.
+    // The picture fills the view, and waves push texture coordinates a little past its edges.
+    // Mirrored there, the edge shows the picture itself: no smear of its last column (as clamping
+    // would give) and no sand wrapped round to the top (as repeating would).
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_MIRRORED_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_MIRRORED_REPEAT);
     glDisable(GL_DEPTH_TEST);
     // In full light the lit colour saturates to white, so modulating by it changes nothing.
     const bool fullLight = light >= 1.0f;

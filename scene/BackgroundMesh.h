@@ -19,7 +19,8 @@ void BackgroundRippleStep(CRippleSurface& water, int width, int height);
 void DrawBackgroundGrid(const CRippleSurface& water, GLuint texture, float scaleX);
 
 // The frame's way of drawing the picture: first, before anything else in the tank, without depth
-// (everything else lies in front of it), edges clamped; light is the frame's light level 0..1.
+// (everything else lies in front of it), mirrored past its edges; light is the frame's light
+// level 0..1.
 // Gives the pixels a depth-tested picture drawn after the tank's contents would give.
 void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float scaleX,
                              float light);

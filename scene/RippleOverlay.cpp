@@ -31,12 +31,22 @@ void FitTexture(int width, int height, int* texWidth, int* texHeight) {
     *texHeight = h;
 }
 
+// A coordinate pushed a little past the copied picture is mirrored back onto it, so the window's
+// edges show the picture rather than a smear of its last row or column.
+float MirrorIntoPicture(float c) {
+    if (c < 0.0f)
+        c = -c;
+    if (c > 1.0f)
+        c = 2.0f - c;
+    return std::clamp(c, 0.0f, 1.0f);
+}
+
 // The cells the waves move by at least a quarter pixel, with their texture coordinates kept on
 // the copied picture. A cell at rest would only put its own pixels back.
 void DrawMovedCells(const CRippleSurface& water, int width, int height) {
     using Point = CRippleSurface::Point;
     auto shift = [width, height](const Point& p) {
-        const float s = std::clamp(p.s, 0.0f, 1.0f), t = std::clamp(p.t, 0.0f, 1.0f);
+        const float s = MirrorIntoPicture(p.s), t = MirrorIntoPicture(p.t);
         return std::max(std::fabs(s - p.s0) * width, std::fabs(t - p.t0) * height);
     };
     float moved[kRippleGrid][kRippleGrid];
@@ -45,7 +55,7 @@ void DrawMovedCells(const CRippleSurface& water, int width, int height) {
             moved[i][j] = shift(water.m_grid[i][j]);
     }
     auto vertex = [](const Point& p) {
-        glTexCoord2f(std::clamp(p.s, 0.0f, 1.0f), std::clamp(p.t, 0.0f, 1.0f));
+        glTexCoord2f(MirrorIntoPicture(p.s), MirrorIntoPicture(p.t));
         glVertex3f(p.x, p.y, 0.0f);
     };
     glBegin(GL_TRIANGLES);
