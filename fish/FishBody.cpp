@@ -192,6 +192,9 @@ void DrawTailFin(Model& m) {
     }
 }
 
+// The rim's last point, which ends a disc's second strip.
+constexpr int kDiscLastRimPoint = 26;
+
 // Eye disc: the centre row fans out to the inner ring, the inner ring joins the rim.
 void DrawHeadDisc(Model& m, const FishPartTable& tb, float angle, bool mirrored) {
     Rotate(m, angle);
@@ -214,6 +217,10 @@ void DrawHeadDisc(Model& m, const FishPartTable& tb, float angle, bool mirrored)
 }
 
 }  // namespace
+
+const float* FishTrailingNormal() {
+    return g_fishDiscB.n[kDiscLastRimPoint];
+}
 
 void BuildRotation(float m[16], float angle, float ax, float ay, float az) {
     const float len = std::sqrt(ax * ax + ay * ay + az * az);

@@ -14,6 +14,10 @@ void DrawFishModel(CFish& fish);
 // Pops what BeginFishModelMatrix pushed.
 void EndFishModelMatrix();
 
+// The normal of the last vertex every fish is drawn with (the second eye disc's last rim point).
+// Drawn one vertex at a time, a fish leaves it as GL's current normal for what follows.
+const float* FishTrailingNormal();
+
 // How a fish's vertices reach GL: one multi-draw call per fish (default) or one glBegin/glEnd
 // per strip. Both draw the same strips with the same vertices.
 enum class FishSubmit { Arrays, Immediate };

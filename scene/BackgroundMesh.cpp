@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fish/FishBody.h"
 #include "platform/Random.h"
 #include "scene/RippleFilterSplit.h"
 #include "scene/RippleSurface.h"
@@ -96,6 +97,9 @@ void DrawBackgroundBehindAll(const CRippleSurface& water, GLuint texture, float 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_MIRRORED_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_MIRRORED_REPEAT);
     glDisable(GL_DEPTH_TEST);
+    // Drawn after the fish, the picture would be lit with the normal the last fish vertex leaves;
+    // it gets that normal here, so its brightness does not depend on what was drawn before.
+    glNormal3fv(FishTrailingNormal());
     // In full light the lit colour saturates to white, so modulating by it changes nothing.
     const bool fullLight = light >= 1.0f;
     if (fullLight)

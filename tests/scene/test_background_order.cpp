@@ -1,10 +1,17 @@
 // The frame draws the background picture first and without depth; it must give exactly the
-// pixels of a depth-tested picture drawn after the fish and before the pellets.
+// pixels of the picture drawn, depth-tested, after the fish (drawn one vertex at a time, which
+// leaves their last normal to light the picture) and before the pellets.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "WaterGl.h"
+#include "fish/Fish.h"
+#include "fish/FishBody.h"
+#include "fish/FishTank.h"
 #include "platform/Random.h"
 #include "scene/BackgroundMesh.h"
+#include "scene/FoodPellet.h"
 #include "scene/RippleSurface.h"
 #include "scene/SceneLight.h"
 #include "support/GlTestContext.h"
@@ -18,32 +25,37 @@ GlTestContext& Context() {
     return ctx;
 }
 
-// A lit, textured quad standing in for a fish, at depth z.
-void DrawLitQuad(GLuint texture, float x, float y, float z, float half) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glNormal3f(0.3f, 0.4f, 0.866f);
-    glTexCoord2f(0, 0);
-    glVertex3f(x - half, y - half, z);
-    glTexCoord2f(1, 0);
-    glVertex3f(x + half, y - half, z);
-    glTexCoord2f(1, 1);
-    glVertex3f(x + half, y + half, z + 2.0f);
-    glTexCoord2f(0, 1);
-    glVertex3f(x - half, y + half, z + 2.0f);
-    glEnd();
-}
+// A few fish of different species spread through the front half of the tank.
+struct SmallTank {
+    CFish fish[kMaxFish];
+    CFoodPellet food[kFoodPelletCount];
+    float snapshot[kMaxFish][3] = {};
+    int counts[kSpeciesCount] = {};
 
-// An untextured, unlit disc-like quad standing in for a pellet, drawn after the picture.
-void DrawPellet(float x, float y, float z) {
+    SmallTank() {
+        counts[0] = 2;
+        counts[7] = 1;
+        counts[15] = 1;
+        const float places[4][3] = {{-12, 4, -25}, {8, -6, -30}, {0, 10, -40}, {14, 3, -20}};
+        for (int i = 0; i < 4; ++i) {
+            fish[i].SetBounds(-49, 49, 21, -21, -41);
+            for (int c = 0; c < 3; ++c)
+                fish[i].m_vPos[c] = places[i][c];
+        }
+    }
+    FishTankRefs refs() { return {fish, food, snapshot, -49, 49, -21, 21, -50, 0}; }
+};
+
+// An untextured, unlit quad standing in for a pellet, drawn after the picture.
+void DrawPellet() {
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glColor3ub(243, 225, 159);
     glBegin(GL_QUADS);
-    glVertex3f(x - 1, y - 1, z);
-    glVertex3f(x + 1, y - 1, z);
-    glVertex3f(x + 1, y + 1, z);
-    glVertex3f(x - 1, y + 1, z);
+    glVertex3f(0, 0, -60);
+    glVertex3f(2, 0, -60);
+    glVertex3f(2, 2, -60);
+    glVertex3f(0, 2, -60);
     glEnd();
     glColor3ub(255, 255, 255);
     glEnable(GL_TEXTURE_2D);
@@ -51,39 +63,47 @@ void DrawPellet(float x, float y, float z) {
 
 std::vector<std::uint8_t> RenderFrame(const GlFrameBuffer& frame, bool backgroundFirst,
                                       int lightLevel, bool fog, const CRippleSurface& water,
-                                      GLuint picture, GLuint skin) {
+                                      GLuint picture, const GLuint skins[kSpeciesCount]) {
+    SeedRand(1);
+    SmallTank tank;
+    FishTankRefs refs = tank.refs();
     BeginTankFrame(kWidth, kHeight, fog);
     const float light = LightComponent(lightLevel);
     for (int c = 0; c < 3; ++c)
         g_lightAmbient[c] = g_lightDiffuse[c] = light;
     glLightfv(GL_LIGHT1, GL_AMBIENT, g_lightAmbient);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, g_lightDiffuse);
-    glNormal3f(0.0f, 0.0f, 1.0f);
+    // Whatever an earlier frame left must not matter.
+    glNormal3f(0.3f, -0.9f, 0.1f);
     const float scaleX = 40.0f * kWidth / kHeight;
-    if (backgroundFirst)
+    if (backgroundFirst) {
         DrawBackgroundBehindAll(water, picture, scaleX, light);
-    DrawLitQuad(skin, -6.0f, 2.0f, -30.0f, 5.0f);
-    DrawLitQuad(skin, 5.0f, -3.0f, -45.0f, 8.0f);
-    if (!backgroundFirst) {
-        glNormal3f(0.0f, 0.0f, 1.0f);
+        SetFishSubmit(FishSubmit::Arrays);
+        RunFishFrame(refs, tank.counts, skins, true);
+    } else {
+        SetFishSubmit(FishSubmit::Immediate);
+        RunFishFrame(refs, tank.counts, skins, true);
         glBindTexture(GL_TEXTURE_2D, picture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_MIRRORED_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_MIRRORED_REPEAT);
         DrawBackgroundGrid(water, picture, scaleX);
     }
-    DrawPellet(1.0f, 1.0f, -60.0f);
+    DrawPellet();
     glFinish();
+    SetFishSubmit(FishSubmit::Arrays);
     return frame.Read();
 }
 
-TEST(BackgroundOrder, FirstWithoutDepthGivesThePixelsOfAfterWithDepth) {
+TEST(BackgroundOrder, FirstWithoutDepthGivesThePixelsOfAfterTheFishWithDepth) {
     MEROW_REQUIRE_GL(Context());
     GlFrameBuffer frame(kWidth, kHeight);
     ASSERT_TRUE(frame.complete());
     SetUpTankGlState();
     const GLuint picture = MakePictureTexture(256, true);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    const GLuint skin = MakePictureTexture(64, false);
+    GLuint skins[kSpeciesCount];
+    for (GLuint& skin : skins)
+        skin = MakePictureTexture(64, false);
 
     CRippleSurface water;
     water.Init(kWidth, kHeight);
@@ -96,10 +116,12 @@ TEST(BackgroundOrder, FirstWithoutDepthGivesThePixelsOfAfterWithDepth) {
         int lightLevel;
         bool fog;
     };
-    for (const Case c : {Case{0, false}, Case{0, true}, Case{50, false}, Case{85, true}}) {
+    for (const Case c :
+         {Case{0, false}, Case{0, true}, Case{30, false}, Case{50, true}, Case{85, false}}) {
         SCOPED_TRACE("light level " + std::to_string(c.lightLevel) + (c.fog ? " fog" : ""));
-        const auto reference = RenderFrame(frame, false, c.lightLevel, c.fog, water, picture, skin);
-        const auto fast = RenderFrame(frame, true, c.lightLevel, c.fog, water, picture, skin);
+        const auto reference =
+            RenderFrame(frame, false, c.lightLevel, c.fog, water, picture, skins);
+        const auto fast = RenderFrame(frame, true, c.lightLevel, c.fog, water, picture, skins);
         ASSERT_EQ(reference.size(), fast.size());
         size_t differing = 0;
         for (size_t i = 0; i < reference.size(); ++i)
@@ -112,7 +134,7 @@ TEST(BackgroundOrder, FirstWithoutDepthGivesThePixelsOfAfterWithDepth) {
         EXPECT_EQ(env, GL_MODULATE);
     }
     glDeleteTextures(1, &picture);
-    glDeleteTextures(1, &skin);
+    glDeleteTextures(kSpeciesCount, skins);
 }
 
 }  // namespace
