@@ -42,16 +42,15 @@ int CAquariumApp::Run(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("MerowFishScr");
 
+    // The tank is drawn in device pixels: on a scaled desktop a screen (or window) of W x H desktop
+    // units has W x H times the scale in pixels, and the tank follows the pixels.
     SceneRunOptions run;
-    QRect geometry;
-    if (options.windowed()) {
-        run.screenWidth = options.windowWidth;
-        run.screenHeight = options.windowHeight;
-    } else {
-        geometry = QGuiApplication::primaryScreen()->geometry();
-        run.screenWidth = geometry.width();
-        run.screenHeight = geometry.height();
-    }
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect geometry = options.windowed()
+                               ? QRect(0, 0, options.windowWidth, options.windowHeight)
+                               : screen->geometry();
+    run.screenWidth = qRound(geometry.width() * screen->devicePixelRatio());
+    run.screenHeight = qRound(geometry.height() * screen->devicePixelRatio());
     run.frames = options.frames;
     run.screenshotPath = options.screenshotPath;
     run.benchmark = options.benchmark;

@@ -54,7 +54,8 @@ void CAquariumScene::initializeGL() {
 }
 
 void CAquariumScene::resizeGL(int w, int h) {
-    OnSize(w, h);
+    // Qt gives the size in desktop units; GL works in device pixels.
+    OnSize(qRound(w * devicePixelRatio()), qRound(h * devicePixelRatio()));
 }
 
 void CAquariumScene::paintGL() {
