@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-// One particle: 15 floats in the order the system has always kept them.
+// One particle: position, velocity, acceleration, life, fade, size and colour, 15 floats.
 struct Particle {
     float m_vPos[3];
     float m_vVel[3];
