@@ -1,12 +1,16 @@
 #!/bin/sh
-# Configures, builds and runs every test. GL and GUI tests get a virtual X display.
-#   tools/run-tests.sh [build-folder]
+# Configures, builds and runs every test twice: in a normal build and in a build with
+# AddressSanitizer and UBSan. GL and GUI tests get a virtual X display.
+#   tools/run-tests.sh [build-folder]          both builds (the second in build-folder-sanitize)
+#   tools/run-tests.sh --quick [build-folder]  the normal build only
 set -eu
 cd "$(dirname "$0")/.."
+quick=no
+if [ "${1:-}" = "--quick" ]; then
+    quick=yes
+    shift
+fi
 build="${1:-build}"
-
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)"
 
 # Tests never touch the real user's settings or caches.
 scratch="$(mktemp -d)"
@@ -17,5 +21,18 @@ export HOME="$scratch" XDG_CACHE_HOME="$scratch/cache" XDG_CONFIG_HOME="$scratch
 export XDG_RUNTIME_DIR="$scratch/run" MEROW_NO_MESSAGEBOX=1
 export QT_LOGGING_RULES="qt.multimedia*=false"
 
-xvfb-run -a -s '-screen 0 1680x1050x24 -nolisten tcp' \
-    ctest --test-dir "$build" --output-on-failure -j2 --timeout 600
+run_suite() {
+    folder="$1"
+    shift
+    echo "== $folder: $*"
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$folder" -j"$(nproc)"
+    xvfb-run -a -s '-screen 0 1680x1050x24 -nolisten tcp' \
+        ctest --test-dir "$folder" --output-on-failure -j2 --timeout 600
+}
+
+run_suite "$build" -DMEROW_SANITIZE=OFF
+if [ "$quick" = no ]; then
+    # The benchmarks say nothing under the sanitizers; they are left out of that build.
+    run_suite "$build-sanitize" -DMEROW_SANITIZE=ON -DMEROW_BUILD_BENCHMARKS=OFF
+fi
