@@ -1,5 +1,12 @@
 #include "platform/AtomicFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -8,34 +15,92 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A name no one else uses, in the target's own directory so the rename never crosses devices.
-fs::path UniqueSibling(const fs::path& target) {
-    static std::mt19937_64 s_names{std::random_device{}()};
-    const std::string stem = "." + target.filename().u8string() + ".";
+constexpr char kTemporaryEnd[] = ".tmp";
+
+// What a write really changes: the link's target, not the link. Empty for a dangling link.
+fs::path ReplacedFile(const std::string& path) {
+    const fs::path file = fs::u8path(path);
     std::error_code ec;
+    if (!fs::is_symlink(file, ec))
+        return file;
+    const fs::path target = fs::canonical(file, ec);
+    return ec ? fs::path() : target;
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+std::string TemporaryPrefix(const fs::path& file) {
+    return "." + file.filename().string() + ".";
+}
+
+// The mode bits decide, not only access(): root may write anything, yet a file or folder the
+// user made read-only must stay as it is.
+bool MayChange(const fs::path& path, const struct stat& info) {
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// Exclusively created, never through a link, in the target's folder so the rename stays there.
+int CreateTemporary(const fs::path& target, mode_t mode, fs::path* temp) {
+    static std::mt19937 s_names{std::random_device{}()};
+    const std::string prefix = TemporaryPrefix(target) + std::to_string(getpid()) + ".";
     for (int attempt = 0; attempt < 16; ++attempt) {
-        fs::path candidate =
-            target.parent_path() / fs::u8path(stem + std::to_string(s_names()) + ".tmp");
-        if (!fs::exists(fs::symlink_status(candidate, ec)))
-            return candidate;
+        *temp = FolderOf(target) / (prefix + std::to_string(s_names()) + kTemporaryEnd);
+        const int fd =
+            open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
-    return {};
+    return -1;
 }
 
-bool WriteNewFile(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
+// The new file takes the old one's owner, group and exact mode bits (fchmod: no umask). It must
+// never pass to another owner; a group the system refuses us is let go.
+bool TakeOverIdentity(int fd, const struct stat& old) {
+    struct stat now;
+    if (fstat(fd, &now) != 0)
         return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    out.close();
-    return !out.fail();
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+        fchown(fd, old.st_uid, old.st_gid) != 0 && now.st_uid != old.st_uid) {
+        return false;
+    }
+    return fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Opening for append changes nothing, but fails where the user made the file read-only.
-bool MayWrite(const fs::path& file) {
-    std::ofstream probe(file, std::ios::binary | std::ios::app);
-    return static_cast<bool>(probe);
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// The rename itself is only durable once the folder is synced.
+void SyncFolder(const fs::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+// The writer's pid from a temporary's name, or 0 when the name is not one of ours.
+pid_t WriterOf(const std::string& name, const std::string& prefix) {
+    const size_t endSize = sizeof kTemporaryEnd - 1;
+    if (name.size() <= prefix.size() + endSize || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - endSize, endSize, kTemporaryEnd) != 0) {
+        return 0;
+    }
+    char* end = nullptr;
+    const long pid = std::strtol(name.c_str() + prefix.size(), &end, 10);
+    return (*end == '.' && pid > 0 && pid == static_cast<pid_t>(pid)) ? static_cast<pid_t>(pid) : 0;
 }
 
 }  // namespace
@@ -67,35 +132,41 @@ FileRead ReadWholeFile(const std::string& path) {
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-    std::error_code ec;
-    fs::path target = fs::u8path(path);
-    if (fs::is_symlink(target, ec)) {
-        // Replace what the link points at, not the link; a dangling link is left alone.
-        target = fs::canonical(target, ec);
-        if (ec)
-            return false;
-    }
-    const fs::file_status old = fs::status(target, ec);
-    const bool existed = old.type() == fs::file_type::regular;
-    if (!existed && old.type() != fs::file_type::not_found)
+    const fs::path target = ReplacedFile(path);
+    if (target.empty())
         return false;
-    if (existed && !MayWrite(target))
+    struct stat old, folder;
+    const bool existed = stat(target.c_str(), &old) == 0;
+    if (existed ? (!S_ISREG(old.st_mode) || !MayChange(target, old)) : errno != ENOENT)
+        return false;
+    if (stat(FolderOf(target).c_str(), &folder) != 0 || !MayChange(FolderOf(target), folder))
         return false;
 
-    const fs::path temp = UniqueSibling(target);
-    if (temp.empty())
+    fs::path temp;
+    const int fd = CreateTemporary(target, existed ? 0600 : 0666, &temp);
+    if (fd < 0)
         return false;
-    if (!WriteNewFile(temp, bytes)) {
-        fs::remove(temp, ec);
-        return false;
+    bool ok = (!existed || TakeOverIdentity(fd, old)) && WriteAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (ok && rename(temp.c_str(), target.c_str()) == 0) {
+        SyncFolder(FolderOf(target));
+        return true;
     }
-    if (existed)
-        fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return false;
+    unlink(temp.c_str());
+    return false;
+}
+
+void RemoveOrphanedTemporaries(const std::string& path) {
+    const fs::path target = ReplacedFile(path);
+    if (target.empty())
+        return;
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(FolderOf(target), ec)) {
+        const pid_t writer = WriterOf(entry.path().filename().string(), prefix);
+        if (writer == 0 || !entry.is_regular_file(ec) || entry.is_symlink(ec))
+            continue;
+        if (writer == getpid() || (kill(writer, 0) != 0 && errno == ESRCH))
+            fs::remove(entry.path(), ec);
     }
-    return true;
 }

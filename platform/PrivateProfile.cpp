@@ -2,21 +2,18 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string_view>
-#include <vector>
 
 #include "platform/AtomicFile.h"
-#include "platform/ProfileText.h"
 
 namespace {
 
-const char kLineBreak[] = "\r\n";
+constexpr std::string_view kLineBreak = "\r\n";
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != text.npos;
 }
 
-// Names that would read back as something else, or split the file, are refused.
+// Names and values that would read back as something else, or split the file, are refused.
 bool IsStorableSection(std::string_view name) {
     return !name.empty() && !HasLineBreak(name) && name.find(']') == name.npos;
 }
@@ -26,78 +23,113 @@ bool IsStorableKey(std::string_view name) {
            name.front() != ';' && name.front() != '[';
 }
 
-bool EndsWithLineBreak(const std::string& text) {
-    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+bool IsStorableValue(std::string_view value) {
+    return !HasLineBreak(value) && TrimProfileBlanks(value).size() == value.size() &&
+           !IsQuotedProfileValue(value);
 }
 
-std::string KeyLine(std::string_view key, std::string_view value) {
-    std::string line(key);
-    line += '=';
-    line += value;
-    return line;
+}  // namespace
+
+ProfileBatch::ProfileBatch(std::string path) : m_path(std::move(path)) {
+    FileRead file = ReadWholeFile(m_path);
+    if (file.status == FileReadStatus::Missing)
+        return;
+    if (file.status == FileReadStatus::Unreadable) {
+        m_state = State::Unreadable;
+        return;
+    }
+    m_text = std::move(file.bytes);
+    m_state = IsUtf16Text(m_text) ? State::Utf16 : State::Ok;
+    if (m_state == State::Ok) {
+        m_byteOrderMark = Utf8ByteOrderMark(m_text);
+        m_lines = SplitProfileLines(m_text);
+    }
 }
 
-// The text with [section] key=value put in its place, or nullopt when it is already there.
-std::optional<std::string> UpdatedProfileText(const std::string& text, std::string_view section,
-                                              std::string_view key, std::string_view value) {
-    const std::vector<ProfileLine> lines = SplitProfileLines(text);
-    const ProfileSectionRange range = FindProfileSection(lines, section);
+std::optional<std::string> ProfileBatch::Read(std::string_view section,
+                                              std::string_view key) const {
+    section = TrimProfileBlanks(section);
+    key = TrimProfileBlanks(key);
+    if (section.empty() || key.empty())
+        return std::nullopt;
+    const size_t found = FindProfileKey(m_lines, FindProfileSection(m_lines, section), key);
+    if (found == kNoProfileLine)
+        return std::nullopt;
+    return std::string(UnquoteProfileValue(m_lines[found].value));
+}
+
+void ProfileBatch::Insert(size_t at, std::string content) {
+    m_added.push_back(std::move(content));
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
+                   ClassifyProfileLine(m_added.back(), kLineBreak));
+    m_changed = true;
+}
+
+bool ProfileBatch::Write(const char* section, const char* key, const char* value) {
+    if (section == nullptr || key == nullptr || value == nullptr)
+        return false;
+    const std::string_view sectionName = TrimProfileBlanks(section);
+    const std::string_view keyName = TrimProfileBlanks(key);
+    if (!IsStorableSection(sectionName) || !IsStorableKey(keyName) || !IsStorableValue(value) ||
+        m_state == State::Unreadable || m_state == State::Utf16) {
+        return false;
+    }
+    const ProfileSectionRange range = FindProfileSection(m_lines, sectionName);
     if (range.header == kNoProfileLine) {
-        std::string updated = text;
-        if (!updated.empty() && !EndsWithLineBreak(updated))
-            updated += kLineBreak;
-        updated += '[';
-        updated += section;
-        updated += ']';
-        updated += kLineBreak;
-        return updated + KeyLine(key, value) + kLineBreak;
+        // A new section goes at the end, after a line break of its own.
+        if (!m_lines.empty() && m_lines.back().lineBreak.empty())
+            m_lines.back().lineBreak = kLineBreak;
+        Insert(m_lines.size(), "[" + std::string(sectionName) + "]");
+        Insert(m_lines.size(), std::string(keyName) + "=" + value);
+        return true;
     }
 
-    const size_t found = FindProfileKey(lines, range, key);
+    const size_t found = FindProfileKey(m_lines, range, keyName);
     if (found != kNoProfileLine) {
         // Rewritten in place with the file's own spelling of the key and its own line break.
-        const ProfileLine& line = lines[found];
-        const std::string replacement = KeyLine(line.name, value);
-        if (text.compare(line.begin, line.contentEnd - line.begin, replacement) == 0) {
-            return std::nullopt;
-        }
-        const bool hasBreak = line.end > line.contentEnd;
-        return text.substr(0, line.begin) + replacement +
-               (hasBreak ? text.substr(line.contentEnd, line.end - line.contentEnd)
-                         : std::string(kLineBreak)) +
-               text.substr(line.end);
+        ProfileLine& line = m_lines[found];
+        const std::string replacement = std::string(line.name) + "=" + value;
+        if (line.content == replacement)
+            return true;
+        const std::string_view lineBreak = line.lineBreak.empty() ? kLineBreak : line.lineBreak;
+        m_added.push_back(replacement);
+        line = ClassifyProfileLine(m_added.back(), lineBreak);
+        m_changed = true;
+        return true;
     }
 
     // A new key follows the section's last line that is neither blank nor a comment.
     size_t after = range.header;
     for (size_t i = range.header + 1; i < range.end; ++i) {
-        if (lines[i].kind != ProfileLineKind::Blank && lines[i].kind != ProfileLineKind::Comment) {
+        if (m_lines[i].kind != ProfileLineKind::Blank &&
+            m_lines[i].kind != ProfileLineKind::Comment) {
             after = i;
         }
     }
-    const ProfileLine& anchor = lines[after];
-    std::string updated = text.substr(0, anchor.end);
-    if (anchor.end == anchor.contentEnd)
-        updated += kLineBreak;
-    return updated + KeyLine(key, value) + kLineBreak + text.substr(anchor.end);
+    if (m_lines[after].lineBreak.empty())
+        m_lines[after].lineBreak = kLineBreak;
+    Insert(after + 1, std::string(keyName) + "=" + value);
+    return true;
 }
 
-}  // namespace
+bool ProfileBatch::Commit() {
+    if (!m_changed)
+        return true;
+    std::string text(m_byteOrderMark);
+    text.reserve(m_text.size() + 64 * m_added.size());
+    for (const ProfileLine& line : m_lines) {
+        text += line.content;
+        text += line.lineBreak;
+    }
+    if (!ReplaceFileAtomically(m_path, text))
+        return false;
+    m_changed = false;
+    return true;
+}
 
 std::optional<std::string> ReadProfileValue(const std::string& section, const std::string& key,
                                             const std::string& path) {
-    const std::string_view sectionName = TrimProfileBlanks(section);
-    const std::string_view keyName = TrimProfileBlanks(key);
-    if (sectionName.empty() || keyName.empty())
-        return std::nullopt;
-    const FileRead file = ReadWholeFile(path);
-    if (file.status != FileReadStatus::Ok)
-        return std::nullopt;
-    const std::vector<ProfileLine> lines = SplitProfileLines(file.bytes);
-    const size_t found = FindProfileKey(lines, FindProfileSection(lines, sectionName), keyName);
-    if (found == kNoProfileLine)
-        return std::nullopt;
-    return std::string(UnquoteProfileValue(lines[found].value));
+    return ProfileBatch(path).Read(section, key);
 }
 
 unsigned GetPrivateProfileString(const char* section, const char* key, const char* defaultValue,
@@ -107,28 +139,18 @@ unsigned GetPrivateProfileString(const char* section, const char* key, const cha
     std::optional<std::string> value;
     if (section != nullptr && key != nullptr)
         value = ReadProfileValue(section, key, path);
-    const std::string text = value ? *value : std::string(defaultValue ? defaultValue : "");
-    const size_t copied = std::min<size_t>(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), copied);
+    if (!value) {
+        const std::string_view fallback = defaultValue ? defaultValue : "";
+        value = std::string(fallback.substr(0, fallback.find_last_not_of(" \t") + 1));
+    }
+    const size_t copied = std::min<size_t>(value->size(), size - 1);
+    std::memcpy(buffer, value->data(), copied);
     buffer[copied] = '\0';
     return static_cast<unsigned>(copied);
 }
 
 bool WritePrivateProfileString(const char* section, const char* key, const char* value,
                                const std::string& path) {
-    if (section == nullptr || key == nullptr || value == nullptr)
-        return false;
-    const std::string_view sectionName = TrimProfileBlanks(section);
-    const std::string_view keyName = TrimProfileBlanks(key);
-    if (!IsStorableSection(sectionName) || !IsStorableKey(keyName) || HasLineBreak(value)) {
-        return false;
-    }
-    const FileRead file = ReadWholeFile(path);
-    if (file.status == FileReadStatus::Unreadable)
-        return false;
-    const std::optional<std::string> updated =
-        UpdatedProfileText(file.bytes, sectionName, keyName, value);
-    if (!updated)
-        return true;
-    return ReplaceFileAtomically(path, *updated);
+    ProfileBatch batch(path);
+    return batch.Write(section, key, value) && batch.Commit();
 }

@@ -2,6 +2,8 @@
 
 namespace {
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -10,15 +12,28 @@ char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-void Classify(std::string_view content, ProfileLine& line) {
+}  // namespace
+
+std::string_view Utf8ByteOrderMark(std::string_view text) {
+    return text.substr(0, 3) == kUtf8Bom ? kUtf8Bom : std::string_view();
+}
+
+bool IsUtf16Text(std::string_view text) {
+    return text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF";
+}
+
+ProfileLine ClassifyProfileLine(std::string_view content, std::string_view lineBreak) {
+    ProfileLine line;
+    line.content = content;
+    line.lineBreak = lineBreak;
     const std::string_view text = TrimProfileBlanks(content);
     if (text.empty()) {
         line.kind = ProfileLineKind::Blank;
-        return;
+        return line;
     }
     if (text.front() == ';') {
         line.kind = ProfileLineKind::Comment;
-        return;
+        return line;
     }
     if (text.front() == '[') {
         // The header ends at its first ']'; whatever follows on the line is ignored.
@@ -26,20 +41,19 @@ void Classify(std::string_view content, ProfileLine& line) {
         if (close != std::string_view::npos) {
             line.kind = ProfileLineKind::Section;
             line.name = TrimProfileBlanks(text.substr(1, close - 1));
-            return;
+            return line;
         }
     }
     const size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
         line.kind = ProfileLineKind::Other;
-        return;
+        return line;
     }
     line.kind = ProfileLineKind::Key;
     line.name = TrimProfileBlanks(text.substr(0, equals));
     line.value = TrimProfileBlanks(text.substr(equals + 1));
+    return line;
 }
-
-}  // namespace
 
 std::string_view TrimProfileBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -49,12 +63,13 @@ std::string_view TrimProfileBlanks(std::string_view text) {
     return text;
 }
 
+bool IsQuotedProfileValue(std::string_view value) {
+    return value.size() >= 2 && value.front() == value.back() &&
+           (value.front() == '"' || value.front() == '\'');
+}
+
 std::string_view UnquoteProfileValue(std::string_view value) {
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == '"' || value.front() == '\'')) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
+    return IsQuotedProfileValue(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 bool ProfileNamesEqual(std::string_view a, std::string_view b) {
@@ -69,21 +84,17 @@ bool ProfileNamesEqual(std::string_view a, std::string_view b) {
 
 std::vector<ProfileLine> SplitProfileLines(std::string_view text) {
     std::vector<ProfileLine> lines;
-    size_t pos = 0;
+    size_t pos = Utf8ByteOrderMark(text).size();
     while (pos < text.size()) {
-        ProfileLine line;
-        line.begin = pos;
-        const size_t brk = text.find_first_of("\r\n", pos);
-        line.contentEnd = brk == std::string_view::npos ? text.size() : brk;
-        line.end = line.contentEnd;
-        if (line.end < text.size()) {
-            const bool crlf =
-                text[line.end] == '\r' && line.end + 1 < text.size() && text[line.end + 1] == '\n';
-            line.end += crlf ? 2 : 1;
-        }
-        Classify(text.substr(line.begin, line.contentEnd - line.begin), line);
-        lines.push_back(line);
-        pos = line.end;
+        size_t contentEnd = text.find_first_of("\r\n", pos);
+        if (contentEnd == std::string_view::npos)
+            contentEnd = text.size();
+        size_t end = contentEnd;
+        if (end < text.size())
+            end += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        lines.push_back(ClassifyProfileLine(text.substr(pos, contentEnd - pos),
+                                            text.substr(contentEnd, end - contentEnd)));
+        pos = end;
     }
     return lines;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// The program's one random source: the same range (0..32767) and the same fixed default sequence
-// as the C runtime the aquarium was first written against, whatever the C library here does.
-// Never seeded by the program, so every run replays the same tank.
+// The program's one random source: numbers 0..32767 from one fixed sequence, the same on every
+// system whatever its C library does. Never seeded by the program, so every run replays the
+// same tank.
 
 constexpr int kRandMax = 32767;
 

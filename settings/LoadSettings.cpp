@@ -1,8 +1,10 @@
 #include <string>
 
+#include "platform/AtomicFile.h"
 #include "platform/Random.h"
 #include "settings/AquariumSettings.h"
 #include "settings/SettingsFile.h"
+#include "settings/StorageDirectory.h"
 
 namespace {
 
@@ -161,7 +163,10 @@ int ClampCount(int count) {
 }  // namespace
 
 void LoadSettings() {
-    SettingsFile file;
+    const std::string path = GetSettingsPath();
+    RemoveOrphanedTemporaries(path);  // a run killed mid-write leaves its temporary behind
+    // Every write-back below reaches the file together, in one replace.
+    SettingsFile file(path);
     AquariumSettings& s = g_settings;
     const int rows = static_cast<int>(sizeof kRules / sizeof kRules[0]);
     for (int row = 0; row < rows; ++row) {
@@ -196,6 +201,7 @@ void LoadSettings() {
         }
         s.nFishCount[i] = ClampCount(count);
     }
+    file.Commit();
     file.ReportWriteFailures();
 }
 

@@ -1,23 +1,27 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 
 #include "platform/MessageBox.h"
-#include "platform/PrivateProfile.h"
 #include "settings/StorageDirectory.h"
 
-SettingsFile::SettingsFile() : m_path(GetSettingsPath()) {}
+namespace {
+constexpr size_t kReadBufferSize = 128;  // the settings' own values never need more
+}
+
+SettingsFile::SettingsFile() : SettingsFile(GetSettingsPath()) {}
 
 std::string SettingsFile::ReadText(const char* section, const char* key) const {
-    char buffer[128];  // the settings' own values never need more
-    GetPrivateProfileString(section, key, nullptr, buffer, sizeof buffer, m_path);
-    return buffer;
+    // Cut as a NUL-terminated buffer of kReadBufferSize bytes would.
+    const std::string text = m_batch.Read(section, key).value_or("");
+    return text.substr(0, std::min(text.find('\0'), kReadBufferSize - 1));
 }
 
 void SettingsFile::Write(const char* section, const char* key, const std::string& value) {
-    if (!WritePrivateProfileString(section, key, value.c_str(), m_path))
+    if (!m_batch.Write(section, key, value.c_str()))
         m_writeFailed = true;
 }
 
@@ -25,9 +29,22 @@ void SettingsFile::WriteInt(const char* section, const char* key, long value) {
     Write(section, key, std::to_string(value));
 }
 
+void SettingsFile::Commit() {
+    if (!m_batch.Commit())
+        m_writeFailed = true;
+}
+
 void SettingsFile::ReportWriteFailures() const {
     if (!m_writeFailed)
         return;
+    if (m_batch.isUtf16()) {
+        ShowMessageBox("The settings file \"" + m_path +
+                           "\" is saved as UTF-16 text, which the aquarium cannot read.\nThe "
+                           "aquarium runs with its default settings and leaves the file as it is; "
+                           "save it as UTF-8 to use it.",
+                       "");
+        return;
+    }
     ShowMessageBox("Could not save settings to \"" + m_path +
                        "\".\nThe aquarium runs with these settings, but changes will not be kept.",
                    "");

@@ -1,8 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <random>
 #include <string>
 
 #include "platform/PrivateProfile.h"
+#include "settings/AquariumSettings.h"
+#include "settings/StorageDirectory.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -50,5 +53,27 @@ void BM_WriteChangedValue(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WriteChangedValue);
+
+// Start-up on a 10 MB file of junk lines that holds none of the settings, so every key is
+// written back: how long the tank waits for its settings in the worst case.
+void BM_LoadSettingsOnJunkFile(benchmark::State& state) {
+    TempDir dir;
+    SetStorageDirectoryOverride(dir.path());
+    std::string junk;
+    std::mt19937 bytes(7);
+    while (junk.size() < (10u << 20)) {
+        for (int i = 0; i < 63; ++i)
+            junk += static_cast<char>(' ' + bytes() % 95);
+        junk += '\n';
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteFileBytes(dir.file("MerowSet.ini"), junk);
+        state.ResumeTiming();
+        LoadSettings();
+    }
+    SetStorageDirectoryOverride("");
+}
+BENCHMARK(BM_LoadSettingsOnJunkFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
