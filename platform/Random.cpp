@@ -5,7 +5,7 @@ unsigned int g_randState = 1;
 }
 
 int Rand() {
-    // The classic runtime LCG: state * 214013 + 2531011, high 15 bits of the low word pair.
+    // A linear congruential step; the number is bits 16..30 of the new state.
     g_randState = g_randState * 214013u + 2531011u;
     return static_cast<int>((g_randState >> 16) & 0x7fffu);
 }
