@@ -1,6 +1,6 @@
 // The frame draws the background picture first and without depth; it must give exactly the
 // pixels of the picture drawn, depth-tested, after the fish (drawn one vertex at a time, which
-// leaves their last normal to light the picture) and before the pellets.
+// leaves their last normal to light the picture).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -46,21 +46,6 @@ struct SmallTank {
     FishTankRefs refs() { return {fish, food, snapshot, -49, 49, -21, 21, -50, 0}; }
 };
 
-// An untextured, unlit quad standing in for a pellet, drawn after the picture.
-void DrawPellet() {
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glColor3ub(243, 225, 159);
-    glBegin(GL_QUADS);
-    glVertex3f(0, 0, -60);
-    glVertex3f(2, 0, -60);
-    glVertex3f(2, 2, -60);
-    glVertex3f(0, 2, -60);
-    glEnd();
-    glColor3ub(255, 255, 255);
-    glEnable(GL_TEXTURE_2D);
-}
-
 std::vector<std::uint8_t> RenderFrame(const GlFrameBuffer& frame, bool backgroundFirst,
                                       int lightLevel, bool fog, const CRippleSurface& water,
                                       GLuint picture, const GLuint skins[kSpeciesCount]) {
@@ -88,7 +73,6 @@ std::vector<std::uint8_t> RenderFrame(const GlFrameBuffer& frame, bool backgroun
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_MIRRORED_REPEAT);
         DrawBackgroundGrid(water, picture, scaleX);
     }
-    DrawPellet();
     glFinish();
     SetFishSubmit(FishSubmit::Arrays);
     return frame.Read();
