@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/UserDirectories.h"
+
 namespace {
 constexpr int kTickPeriodMs = 20;
 
@@ -43,6 +45,7 @@ CAquariumScene::~CAquariumScene() {
 
 void EndProcessAtOnce() {
     std::fflush(nullptr);
+    RemovePrivateTemporaryDirectory();
     std::_Exit(0);
 }
 
