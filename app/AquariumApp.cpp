@@ -11,6 +11,29 @@
 #include "platform/SingleInstance.h"
 #include "settings/StorageDirectory.h"
 
+namespace {
+// One aquarium at a time: both locks are held until the process ends. False when another
+// aquarium holds one. A lock that cannot be made at all is reported once and the aquarium runs.
+bool TakeSingleInstanceLocks() {
+    static NamedLock firstLock("FirstMyProject_Merow");
+    static NamedLock appLock("MerowFishScr");
+    bool reported = false;
+    for (NamedLock* lock : {&firstLock, &appLock}) {
+        const LockResult result = lock->acquire();
+        if (result == LockResult::HeldByAnother)
+            return false;
+        if (result == LockResult::Unavailable && !reported) {
+            reported = true;
+            std::fprintf(stderr,
+                         "merowfish: cannot make the single-instance lock in \"%s\" (%s); "
+                         "running without it\n",
+                         LockDirectory().c_str(), lock->error().c_str());
+        }
+    }
+    return true;
+}
+}  // namespace
+
 int CAquariumApp::Run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const ParseResult parsed = ParseCommandLine(args);
@@ -28,12 +51,7 @@ int CAquariumApp::Run(int argc, char** argv) {
         return 0;
     }
 
-    // One aquarium at a time: both locks are held until the process ends.
-    static NamedLock firstLock("FirstMyProject_Merow");
-    if (!firstLock.acquire())
-        return 0;
-    static NamedLock appLock("MerowFishScr");
-    if (!appLock.acquire())
+    if (!TakeSingleInstanceLocks())
         return 0;
 
     if (!options.storageDir.empty())
