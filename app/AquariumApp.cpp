@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
+#include "app/StartChecks.h"
 #include "platform/SingleInstance.h"
 #include "settings/StorageDirectory.h"
 
@@ -57,8 +58,14 @@ int CAquariumApp::Run(int argc, char** argv) {
     if (!options.storageDir.empty())
         SetStorageDirectoryOverride(options.storageDir);
 
+    // No display or no OpenGL ends here with one line and status 1; Qt's own start-up messages
+    // are passed on only once both are known to work.
+    HeldQtMessages heldMessages;
     QApplication app(argc, argv);
     QApplication::setApplicationName("MerowFishScr");
+    if (!CanMakeGlContext(CAquariumScene::SurfaceFormat()))
+        EndForMissingOpenGl();
+    heldMessages.passOn();
 
     SceneRunOptions run;
     QRect geometry;
