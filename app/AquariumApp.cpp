@@ -8,8 +8,32 @@
 
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
+#include "app/StartChecks.h"
 #include "platform/SingleInstance.h"
 #include "settings/StorageDirectory.h"
+
+namespace {
+// One aquarium at a time: both locks are held until the process ends. False when another
+// aquarium holds one. A lock that cannot be made at all is reported once and the aquarium runs.
+bool TakeSingleInstanceLocks() {
+    static NamedLock firstLock("FirstMyProject_Merow");
+    static NamedLock appLock("MerowFishScr");
+    bool reported = false;
+    for (NamedLock* lock : {&firstLock, &appLock}) {
+        const LockResult result = lock->acquire();
+        if (result == LockResult::HeldByAnother)
+            return false;
+        if (result == LockResult::Unavailable && !reported) {
+            reported = true;
+            std::fprintf(stderr,
+                         "merowfish: cannot make the single-instance lock in \"%s\" (%s); "
+                         "running without it\n",
+                         LockDirectory().c_str(), lock->error().c_str());
+        }
+    }
+    return true;
+}
+}  // namespace
 
 int CAquariumApp::Run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -28,19 +52,20 @@ int CAquariumApp::Run(int argc, char** argv) {
         return 0;
     }
 
-    // One aquarium at a time: both locks are held until the process ends.
-    static NamedLock firstLock("FirstMyProject_Merow");
-    if (!firstLock.acquire())
-        return 0;
-    static NamedLock appLock("MerowFishScr");
-    if (!appLock.acquire())
+    if (!TakeSingleInstanceLocks())
         return 0;
 
     if (!options.storageDir.empty())
         SetStorageDirectoryOverride(options.storageDir);
 
+    // No display or no OpenGL ends here with one line and status 1; Qt's own start-up messages
+    // are passed on only once both are known to work.
+    HeldQtMessages heldMessages;
     QApplication app(argc, argv);
     QApplication::setApplicationName("MerowFishScr");
+    if (!CanMakeGlContext(CAquariumScene::SurfaceFormat()))
+        EndForMissingOpenGl();
+    heldMessages.passOn();
 
     // The tank is drawn in device pixels: on a scaled desktop a screen (or window) of W x H desktop
     // units has W x H times the scale in pixels, and the tank follows the pixels.

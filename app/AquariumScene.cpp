@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/UserDirectories.h"
+
 namespace {
 constexpr int kTickPeriodMs = 20;
 
@@ -20,6 +22,14 @@ CAquariumScene::CAquariumScene(const SceneRunOptions& options)
     : QOpenGLWindow(QOpenGLWindow::NoPartialUpdate),
       m_options(options),
       m_pacer(options.benchmark ? 0 : kTickPeriodMs) {
+    setFormat(SurfaceFormat());
+    setCursor(Qt::BlankCursor);  // no tool chosen: the pointer stays out of the picture
+    m_tickTimer.setSingleShot(true);
+    m_tickTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_tickTimer, &QTimer::timeout, this, &CAquariumScene::OnTimer);
+}
+
+QSurfaceFormat CAquariumScene::SurfaceFormat() {
     QSurfaceFormat format;
     format.setVersion(2, 1);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -29,11 +39,7 @@ CAquariumScene::CAquariumScene(const SceneRunOptions& options)
     format.setDepthBufferSize(24);
     format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
     format.setSwapInterval(0);  // the tick paces the frames
-    setFormat(format);
-    setCursor(Qt::BlankCursor);  // no tool chosen: the pointer stays out of the picture
-    m_tickTimer.setSingleShot(true);
-    m_tickTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_tickTimer, &QTimer::timeout, this, &CAquariumScene::OnTimer);
+    return format;
 }
 
 CAquariumScene::~CAquariumScene() {
@@ -43,6 +49,7 @@ CAquariumScene::~CAquariumScene() {
 
 void EndProcessAtOnce() {
     std::fflush(nullptr);
+    RemovePrivateTemporaryDirectory();
     std::_Exit(0);
 }
 

@@ -40,6 +40,9 @@ public:
     explicit CAquariumScene(const SceneRunOptions& options);
     ~CAquariumScene() override;
 
+    // The GL surface the scene asks for: 2.1 compatibility, double-buffered, 24-bit depth.
+    static QSurfaceFormat SurfaceFormat();
+
     // GL set-up, once, before the first tick.
     void InitGL();
     // Tank extents and viewport size from the screen size.

@@ -9,14 +9,14 @@ const char* const kAppName = "MerowFishScr";
 
 namespace {
 std::vector<ShownMessage>* g_capture = nullptr;
+}  // namespace
 
-bool CanShowDialogs() {
+bool CanShowMessageBoxes() {
     // Headless runs (tests, benchmarks under Xvfb) ask for no blocking boxes.
     if (std::getenv("MEROW_NO_MESSAGEBOX"))
         return false;
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
-}  // namespace
 
 void CaptureMessageBoxes(std::vector<ShownMessage>* sink) {
     g_capture = sink;
@@ -28,7 +28,7 @@ void ShowMessageBox(const std::string& text, const std::string& caption) {
         g_capture->push_back({text, title});
         return;
     }
-    if (!CanShowDialogs()) {
+    if (!CanShowMessageBoxes()) {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
         return;
     }

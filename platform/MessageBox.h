@@ -8,6 +8,9 @@
 // (and written to standard error), so tests and headless runs never hang on a box.
 void ShowMessageBox(const std::string& text, const std::string& caption = "");
 
+// True when a box would really be shown (a widget application, and MEROW_NO_MESSAGEBOX unset).
+bool CanShowMessageBoxes();
+
 struct ShownMessage {
     std::string text;
     std::string caption;

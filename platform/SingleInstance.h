@@ -1,22 +1,34 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
-class QLockFile;
+// What trying to take a named lock found.
+enum class LockResult {
+    Acquired,       // this process now holds it
+    HeldByAnother,  // another live process holds it
+    Unavailable,    // the lock file cannot be made or locked (see NamedLock::error)
+};
 
-// A named lock held for the life of the process; stands in for a named mutex. A lock left behind
-// by a killed process is taken over.
+// A named lock held for the life of the process; stands in for a named mutex. The system drops it
+// when the process ends, however it ends, so a lock left by a killed process is taken over.
 class NamedLock {
 public:
     explicit NamedLock(const std::string& name);
     ~NamedLock();
-    // True when this process now holds the lock; false when another live process holds it.
-    bool acquire();
+    NamedLock(const NamedLock&) = delete;
+    NamedLock& operator=(const NamedLock&) = delete;
+
+    LockResult acquire();
+    const std::string& path() const { return m_path; }
+    // Why the lock is Unavailable (the system's words).
+    const std::string& error() const { return m_error; }
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    std::string m_path;
+    std::string m_error;
+    int m_fd = -1;
 };
 
-// Where the named locks live (the runtime directory, or the temporary directory).
+// Where the named locks live: the runtime directory ($XDG_RUNTIME_DIR), or the temporary
+// directory when there is none.
 std::string LockDirectory();

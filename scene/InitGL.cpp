@@ -3,6 +3,7 @@
 #include <QOpenGLContext>
 
 #include "app/AquariumScene.h"
+#include "app/StartChecks.h"
 #include "fish/FishTank.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
@@ -25,10 +26,8 @@ void CAquariumScene::SetupTankBounds() {
 
 void CAquariumScene::InitGL() {
     m_nScreenMode = ScreenModeFor(m_options.screenWidth, m_options.screenHeight);
-    if (!context() || !context()->isValid()) {
-        ShowMessageBox("ChoosePixelFormat failed");
-        return;
-    }
+    if (!context() || !context()->isValid())
+        EndForMissingOpenGl();  // start-up checked for OpenGL; this window still got none
 
     ApplyFixedGlState();
 

@@ -41,27 +41,26 @@ std::string GetStorageDirectory() {
     if (MakeDirectory(dir, &why))
         return WithSeparator(dir);
 
-    // The program still runs: settings go to a temporary folder for this session.
-    const std::string fallback = FallbackTemporaryDirectory();
+    // The program still runs: settings go to this process's private folder for the session.
     std::string fallbackWhy;
-    const bool haveFallback = MakeDirectory(fallback, &fallbackWhy);
+    const std::string fallback = PrivateTemporaryDirectory(&fallbackWhy);
     if (!g_warned) {
         g_warned = true;
         ShowMessageBox(
             "Cannot create the settings folder \"" + dir + "\" (" + why + ").\n" +
-                (haveFallback ? "Settings are kept in \"" + fallback + "\" for now and may be lost."
-                              : std::string("Settings will not be saved.")),
+                (fallback.empty()
+                     ? "Settings will not be saved (no private folder: " + fallbackWhy + ")."
+                     : "Settings are kept in \"" + fallback + "\" until the aquarium ends."),
             "ERROR");
     }
-    return haveFallback ? WithSeparator(fallback) : std::string();
+    return WithSeparator(fallback);
 }
 
 std::string GetAssetDirectory(const std::string& storageDir) {
     if (!storageDir.empty() && IsDirectoryWritable(storageDir))
         return storageDir;
-    const std::string fallback = FallbackTemporaryDirectory();
-    std::string why;
-    return MakeDirectory(fallback, &why) ? WithSeparator(fallback) : storageDir;
+    const std::string fallback = PrivateTemporaryDirectory();
+    return fallback.empty() ? storageDir : WithSeparator(fallback);
 }
 
 std::string GetSettingsPath() {

@@ -4,11 +4,13 @@
 
 // The per-user directory that holds the settings file and the briefly extracted built-in assets,
 // with a trailing separator. Created when missing. Overridden by --storage-dir or the
-// MEROW_STORAGE_DIR environment variable. Returns "" (and says so once) when it cannot be made.
+// MEROW_STORAGE_DIR environment variable. When it cannot be made, says so once and returns this
+// process's private temporary folder instead ("" when even that cannot be made).
 std::string GetStorageDirectory();
 
 // Where the built-in assets are briefly written out: the storage directory, or, when it cannot
-// take files, a temporary folder, so a read-only settings folder never stops the tank.
+// take files, this process's private temporary folder, so a read-only settings folder never stops
+// the tank.
 std::string GetAssetDirectory(const std::string& storageDir);
 
 // Path of the settings file inside the storage directory.

@@ -1,143 +1,126 @@
-// The real program under a display: exit statuses, single instance, Esc, screenshots.
+// The real program: exit statuses, one aquarium at a time, Esc, pacing, and failing starts.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QImage>
 #include <chrono>
-#include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <set>
 #include <thread>
 
+#include "platform/UserDirectories.h"
+#include "scene/Assets.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
 namespace {
-
-std::string ProgramPath() {
-    const char* dir = std::getenv("MEROW_TEST_BINARY_DIR");
-    return std::string(dir ? dir : ".") + "/merowfish";
-}
-
-bool HaveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
-#define REQUIRE_DISPLAY() \
-    if (!HaveDisplay())   \
-    GTEST_SKIP() << "needs a display (run under xvfb-run)"
+const char* const kBinaryDir = std::getenv("MEROW_TEST_BINARY_DIR");
+const std::string kProgram = std::string(kBinaryDir ? kBinaryDir : ".") + "/merowfish";
 
 class ProgramTest : public ::testing::Test {
 protected:
-    // Each test gets its own home, so the named locks and caches are its own.
     void SetUp() override {
-        m_env = {"HOME=" + m_home.path(), "XDG_CACHE_HOME=" + m_home.path() + "cache",
-                 "XDG_CONFIG_HOME=" + m_home.path() + "config",
-                 "XDG_RUNTIME_DIR=" + m_home.path() + "run", "TMPDIR=" + m_home.path(),
-                 "MEROW_NO_MESSAGEBOX=1", "QT_LOGGING_RULES=qt.multimedia*=false",
-                 // The GL driver is unloaded before a sanitizer's leak check could name it.
-                 "ASAN_OPTIONS=detect_leaks=0"};
-        std::filesystem::create_directories(m_home.path() + "run");
-        std::filesystem::permissions(m_home.path() + "run", std::filesystem::perms::owner_all);
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs a display (run under xvfb-run)";
     }
-    ChildProcess start(const std::vector<std::string>& args) {
-        return ChildProcess::Start(ProgramPath(), args, m_env);
+    // Each test's own home (mode 0700) is also its runtime (locks), temporary and cache folder.
+    ChildProcess start(std::vector<std::string> args, std::vector<std::string> env = {},
+                       const std::string& program = kProgram) {
+        const std::string h = m_home.path();
+        env.insert(env.begin(),
+                   {"HOME=" + h, "XDG_CACHE_HOME=" + h + "cache", "XDG_CONFIG_HOME=" + h + "config",
+                    "XDG_RUNTIME_DIR=" + h, "TMPDIR=" + h, "MEROW_NO_MESSAGEBOX=1",
+                    "ASAN_OPTIONS=detect_leaks=0", "QT_LOGGING_RULES=qt.multimedia*=false"});
+        return ChildProcess::Start(program, args, env);
     }
-    std::string storage() const { return m_home.path() + "storage"; }
-
     TempDir m_home;
-    std::vector<std::string> m_env;
+    const std::string m_ini = m_home.file("storage/MerowSet.ini");
 };
 
-TEST_F(ProgramTest, HelpVersionAndBadOptions) {
-    ChildProcess help = start({"--help"});
-    EXPECT_EQ(help.Wait(10000), 0);
-    EXPECT_NE(help.Output().find("--window WxH"), std::string::npos);
-    ChildProcess version = start({"--version"});
-    EXPECT_EQ(version.Wait(10000), 0);
-    EXPECT_EQ(version.Output().rfind("merowfish ", 0), 0u);
-    ChildProcess bad = start({"--frames", "many"});
-    EXPECT_EQ(bad.Wait(10000), 2);
-    EXPECT_NE(bad.Output().find("--frames"), std::string::npos);
-    ChildProcess unknown = start({"--fullscreen-please"});
-    EXPECT_EQ(unknown.Wait(10000), 2);
-    EXPECT_NE(unknown.Output().find("--fullscreen-please"), std::string::npos);
-}
+TEST_F(ProgramTest, OneAquariumAtATimeEscEndsItAndTheNextRunsPaced) {
+    ChildProcess first = start({"--window", "640x480", "--storage-dir", m_home.file("storage")});
+    ASSERT_TRUE(WaitForFile(m_ini, 30000)) << first.Output();
+    EXPECT_EQ(start({"--window", "640x480"}).Wait(10000), 0) << "a second start ends at once";
+    ASSERT_TRUE(first.Running()) << "the first aquarium keeps running";
+    std::this_thread::sleep_for(500ms);
+    // Esc as a user presses it (XTEST) on the focused aquarium.
+    const std::string esc = "for w in $(xdotool search --sync --onlyvisible --pid " +
+                            std::to_string(first.Pid()) +
+                            "); do xdotool windowfocus $w; done; xdotool key Escape";
+    ASSERT_EQ(std::system(esc.c_str()), 0);
+    EXPECT_EQ(first.Wait(20000), 0) << first.Output();
 
-TEST_F(ProgramTest, FramesRunEndsWithStatusZeroAndWritesTheSettings) {
-    REQUIRE_DISPLAY();
-    const std::string shot = m_home.path() + "shot.png";
-    ChildProcess p = start({"--window", "1024x768", "--frames", "20", "--storage-dir", storage(),
-                            "--screenshot", shot});
-    EXPECT_EQ(p.Wait(60000), 0) << p.Output();
-    const std::string ini = ReadFileBytes(storage() + "/MerowSet.ini");
-    EXPECT_EQ(ini.rfind("[Aquarium Settings]\r\nShow Water=0\r\n", 0), 0u);
+    // The lock went with it: the next aquarium starts, is paced, writes the settings in order
+    // and draws the tank.
+    fs::remove(m_ini);
+    const auto t0 = Clock::now();
+    ChildProcess p = start({"--window", "640x480", "--frames", "100", "--storage-dir",
+                            m_home.file("storage"), "--screenshot", m_home.file("shot.png")});
+    ASSERT_EQ(p.Wait(60000), 0) << p.Output();
+    EXPECT_GE((Clock::now() - t0) / 1ms, 1900) << "50 ticks a second at most";
+    const std::string ini = ReadFileBytes(m_ini);
+    EXPECT_EQ(ini.rfind("[Aquarium Settings]\r\nShow Water=0\r\nShow Light=0\r\n", 0), 0u) << ini;
     EXPECT_NE(ini.find("\r\nVIEWSNEARFAR=0\r\n[Fish Number]\r\nFish0="), std::string::npos);
-    QImage image(QString::fromStdString(shot));
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.width(), 1024);
-    EXPECT_EQ(image.height(), 768);
+    const QImage shot = QImage(QString::fromStdString(m_home.file("shot.png")));
+    ASSERT_EQ(shot.size(), QSize(640, 480));
+    if (AssetResourceBytes(154).empty())
+        GTEST_SKIP() << "no embedded assets: the tank has no pictures to show";
+    std::set<QRgb> colours;
+    for (int i = 0; i < 640 * 480; ++i)
+        colours.insert(shot.pixel(i % 640, i / 640));
+    EXPECT_GT(colours.size(), 1000u) << "the built-in background alone has thousands";
 }
 
-TEST_F(ProgramTest, SecondStartExitsAtOnceWhileTheFirstRuns) {
-    REQUIRE_DISPLAY();
-    ChildProcess first = start({"--window", "640x480", "--storage-dir", storage()});
-    ASSERT_TRUE(WaitForFile(storage() + "/MerowSet.ini", 30000)) << first.Output();
-    const auto t0 = std::chrono::steady_clock::now();
-    ChildProcess second = start({"--window", "640x480", "--storage-dir", storage()});
-    EXPECT_EQ(second.Wait(10000), 0);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    EXPECT_LT(seconds, 2.0);
-    EXPECT_TRUE(first.Running()) << "the first aquarium must keep running";
-    first.Kill();
-    first.Wait(5000);
-    // A lock left by a killed aquarium is taken over.
-    ChildProcess third =
-        start({"--window", "640x480", "--frames", "3", "--storage-dir", storage()});
-    EXPECT_EQ(third.Wait(30000), 0);
-}
-
-TEST_F(ProgramTest, EscapeEndsTheProgramWithStatusZero) {
-    REQUIRE_DISPLAY();
-    if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "needs xdotool";
-    ChildProcess p = start({"--window", "640x480", "--storage-dir", storage()});
-    ASSERT_TRUE(WaitForFile(storage() + "/MerowSet.ini", 30000)) << p.Output();
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const std::string pid = std::to_string(p.Pid());
-    // Focus the aquarium's windows, then press Esc as a user would (XTEST).
-    const std::string cmd = "for w in $(xdotool search --sync --onlyvisible --pid " + pid +
-                            "); do xdotool windowfocus $w 2>/dev/null; done; xdotool key Escape";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-    const auto t0 = std::chrono::steady_clock::now();
-    EXPECT_EQ(p.Wait(5000), 0) << p.Output();
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(), 1.0);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(ProgramTest, UncreatableStorageFolderIsReportedAndTheTankStillRuns) {
-    REQUIRE_DISPLAY();
-    WriteFileBytes(m_home.path() + "plainfile", "not a folder");
-    ChildProcess p = start({"--window", "640x480", "--frames", "5", "--storage-dir",
-                            m_home.path() + "plainfile/aquarium"});
-    EXPECT_EQ(p.Wait(30000), 0);
-    EXPECT_NE(p.Output().find("Cannot create the settings folder"), std::string::npos)
-        << p.Output();
-}
-
-TEST_F(ProgramTest, UnwritableSettingsFileIsReportedOnceAndTheTankStillRuns) {
-    REQUIRE_DISPLAY();
-    std::filesystem::create_directories(storage() + "/MerowSet.ini");
-    ChildProcess p = start({"--window", "640x480", "--frames", "5", "--storage-dir", storage()});
+TEST_F(ProgramTest, UnusableFoldersAreReportedAndTheTankStillRuns) {
+    // Lock folder a plain file, settings folder impossible, a link at a predictable fallback name.
+    WriteFileBytes(m_home.file("plain"), "not a folder");
+    const char* user = std::getenv("USER");
+    const std::string predictable = std::string("merowfish-") + (user && *user ? user : "user");
+    fs::create_directory(m_home.file("trap"));
+    fs::create_directory_symlink(m_home.file("trap"), m_home.file(predictable));
+    ChildProcess p = start({"--frames", "5", "--storage-dir", m_home.file("plain/aquarium")},
+                           {"XDG_RUNTIME_DIR=" + m_home.file("plain")});
     EXPECT_EQ(p.Wait(30000), 0);
     const std::string out = p.Output();
-    const auto first = out.find("Could not save settings");
-    ASSERT_NE(first, std::string::npos) << out;
-    EXPECT_EQ(out.find("Could not save settings", first + 1), std::string::npos) << out;
+    EXPECT_NE(out.find("lock in \"" + m_home.file("plain\" (Not a directory)")), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("Settings are kept in \"" + m_home.path()), std::string::npos) << out;
+    EXPECT_EQ(out.find(predictable), std::string::npos) << out;
+    EXPECT_TRUE(fs::is_empty(m_home.file("trap")));
 }
 
+TEST_F(ProgramTest, BadOptionNoDisplayOrNoOpenGlEndWithOneLine) {
+    const std::vector<std::string> run = {"--frames", "2", "--storage-dir", m_home.file("storage")};
+    // Qt falls back from GLX to EGL: a server without GLX and no EGL driver leave no OpenGL.
+    const std::vector<std::string> noGl = {
+        "-a", "-s", "-screen 0 800x600x24 -extension GLX", kProgram, "--frames", "2"};
+    using Case = std::tuple<std::vector<std::string>, std::vector<std::string>, std::string, int,
+                            std::string>;
+    for (const auto& [args, env, program, status, says] : std::vector<Case>{
+             {{"--fullscreen-please"}, {}, kProgram, 2, "--fullscreen-please"},
+             {run, {"DISPLAY", "WAYLAND_DISPLAY"}, kProgram, 1, "DISPLAY is not set"},
+             {run, {"DISPLAY=:987"}, kProgram, 1, "DISPLAY=:987"},
+             {noGl, {"__EGL_VENDOR_LIBRARY_FILENAMES=/none"}, "xvfb-run", 1, "OpenGL"}}) {
+        ChildProcess p = start(args, env, program);
+        EXPECT_EQ(p.Wait(30000), status) << says;
+        const std::string out = p.Output();
+        EXPECT_NE(out.find(says), std::string::npos) << out;
+        EXPECT_EQ(out.find('\n'), out.size() - 1) << "exactly one line: " << out;
+    }
+    // No lock is left behind: the next start really runs.
+    EXPECT_EQ(start(run).Wait(30000), 0);
+    EXPECT_TRUE(FileExists(m_ini));
+}
 }  // namespace
+
+TEST(PrivateTemporaryDirectory, OnePerProcessOnlyItsOwnerMayEnter) {
+    const std::string dir = PrivateTemporaryDirectory();
+    struct stat st {};
+    ASSERT_EQ(lstat(dir.c_str(), &st), 0) << dir;
+    EXPECT_EQ(st.st_mode, S_IFDIR | 0700u);
+    EXPECT_EQ(st.st_uid, geteuid());
+    EXPECT_EQ(PrivateTemporaryDirectory(), dir);
+}

@@ -1,32 +1,67 @@
 #pragma once
 
+#include <QProcess>
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
-class QProcess;
-
-// A program started by a test, with its own environment additions; output is stdout and stderr
-// merged.
+// A program started by a test; its output is stdout and stderr merged.
 class ChildProcess {
 public:
+    // extraEnv entries "NAME=value" set a variable; a bare "NAME" removes it.
     static ChildProcess Start(const std::string& program, const std::vector<std::string>& args,
-                              const std::vector<std::string>& extraEnv);
-    ChildProcess(ChildProcess&&) noexcept;
-    ~ChildProcess();
+                              const std::vector<std::string>& extraEnv) {
+        ChildProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const std::string& entry : extraEnv) {
+            const QString e = QString::fromStdString(entry);
+            const auto eq = e.indexOf('=');
+            eq < 0 ? env.remove(e) : env.insert(e.left(eq), e.mid(eq + 1));
+        }
+        QStringList list;
+        for (const std::string& a : args)
+            list << QString::fromStdString(a);
+        child.m_process->setProcessEnvironment(env);
+        child.m_process->setProcessChannelMode(QProcess::MergedChannels);
+        child.m_process->start(QString::fromStdString(program), list);
+        child.m_process->waitForStarted(10000);
+        return child;
+    }
+    ChildProcess(ChildProcess&&) noexcept = default;  // one still running is killed at the end
 
-    // Exit status, or -1 when it did not end within timeoutMs (it is then killed).
-    int Wait(int timeoutMs);
-    bool Running() const;
-    void Kill();
-    long long Pid() const;
-    std::string Output();
+    // Exit status; -1 when it did not end within timeoutMs (it is then killed) or died of a
+    // signal; -2 when it never started.
+    int Wait(int timeoutMs) {
+        if (m_process->error() == QProcess::FailedToStart)
+            return -2;
+        if (!m_process->waitForFinished(timeoutMs) && Running()) {
+            Kill();
+            m_process->waitForFinished(5000);
+            return -1;
+        }
+        return m_process->exitStatus() == QProcess::NormalExit ? m_process->exitCode() : -1;
+    }
+    bool Running() const { return m_process->state() == QProcess::Running; }
+    void Kill() { m_process->kill(); }
+    long long Pid() const { return m_process->processId(); }
+    std::string Output() { return m_output += m_process->readAll().toStdString(); }
 
 private:
-    ChildProcess();
-    std::unique_ptr<QProcess> m_process;
+    ChildProcess() = default;
+    std::unique_ptr<QProcess> m_process = std::make_unique<QProcess>();
     std::string m_output;
 };
 
 // Polls until the file exists.
-bool WaitForFile(const std::string& path, int timeoutMs);
+inline bool WaitForFile(const std::string& path, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!std::filesystem::exists(path)) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}

@@ -14,8 +14,7 @@ void EnsureGuiApplication() {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "merowtest";
-    static char* argv[] = {name, nullptr};
+    static char* argv[] = {const_cast<char*>("merowtest"), nullptr};
     new QGuiApplication(argc, argv);  // lives for the whole test process
 }
 
@@ -32,9 +31,7 @@ GlTestContext::GlTestContext() {
     m_surface = std::make_unique<QOffscreenSurface>();
     m_surface->setFormat(m_context->format());
     m_surface->create();
-    if (!m_surface->isValid())
-        return;
-    m_ok = m_context->makeCurrent(m_surface.get());
+    m_ok = m_surface->isValid() && m_context->makeCurrent(m_surface.get());
 }
 
 GlTestContext::~GlTestContext() {
@@ -50,11 +47,6 @@ void GlTestContext::makeCurrent() {
 // Under LeakSanitizer: the system's GL driver and desktop libraries keep a few allocations until
 // exit; they are not ours to report.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:swrast_dri.so\n"
-           "leak:libGLX_mesa.so\n"
-           "leak:libLLVM\n"
-           "leak:libdbus-1.so\n"
-           "leak:libfontconfig.so\n"
-           "leak:libQt6XcbQpa.so\n"
-           "leak:libglib-2.0.so\n";
+    return "leak:swrast_dri.so\nleak:libGLX_mesa.so\nleak:libLLVM\nleak:libdbus-1.so\n"
+           "leak:libfontconfig.so\nleak:libQt6XcbQpa.so\nleak:libglib-2.0.so\n";
 }
