@@ -23,7 +23,7 @@ void InitAssetResources() {
 
 namespace {
 
-// Ends the process the way the unscrambler always has: message on standard output, status 0.
+// The unscrambler gives up by ending the process: message on standard output, status 0.
 [[noreturn]] void QuitWithMessage(const char* message) {
     std::fputs(message, stdout);
     std::fflush(stdout);
