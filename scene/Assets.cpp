@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/FreshFile.h"
 #include "scene/AssetKey.h"
 
 // Q_INIT_RESOURCE declares a global function, so it must be used outside any namespace.
@@ -23,7 +24,7 @@ void InitAssetResources() {
 
 namespace {
 
-// Ends the process the way the unscrambler always has: message on standard output, status 0.
+// The unscrambler gives up by ending the process: message on standard output, status 0.
 [[noreturn]] void QuitWithMessage(const char* message) {
     std::fputs(message, stdout);
     std::fflush(stdout);
@@ -52,8 +53,8 @@ bool ExtractAsset(int resourceId, const std::string& dir, const std::string& nam
     std::string bytes;
     if (!ReadResource(resourceId, &bytes))
         return false;
-    // Truncating: a longer leftover file would otherwise keep its tail after the new bytes.
-    if (std::FILE* out = std::fopen((dir + name + ".ad").c_str(), "wb")) {
+    // Created fresh: no leftover tail, and no planted link can send the bytes elsewhere.
+    if (std::FILE* out = CreateFreshFile(dir + name + ".ad")) {
         std::fwrite(bytes.data(), 1, bytes.size(), out);
         std::fclose(out);
     }
@@ -65,7 +66,7 @@ void DescrambleAsset(const std::string& dir, const std::string& name) {
     std::FILE* in = std::fopen((dir + name + ".ad").c_str(), "rb");
     if (!in)
         QuitWithMessage("cannot open infile\n");
-    std::FILE* out = std::fopen(AssetUsablePath(dir, name).c_str(), "wb");
+    std::FILE* out = CreateFreshFile(AssetUsablePath(dir, name));
     if (!out)
         QuitWithMessage(" cannot open outfile\n");
 

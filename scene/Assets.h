@@ -4,7 +4,8 @@
 
 // The built-in asset round trip: a scrambled embedded resource is written out as
 // dir + name + ".ad", unscrambled into dir + name + ".bmp" (".wav" for "Music"), loaded by the
-// caller, and both files are deleted again. `dir` ends with a path separator.
+// caller, and both files are deleted again. `dir` ends with a path separator. Both files are
+// created fresh, private to the user, never through a link found at their names.
 
 // Writes the resource's bytes to dir + name + ".ad" and unscrambles them. False, writing nothing,
 // when no resource has that id.

@@ -27,6 +27,7 @@ std::int32_t I32(const unsigned char* p) {
 
 // The BITMAPINFOHEADER fields the readers use.
 struct InfoHeader {
+    std::uint32_t size;
     std::int32_t width;
     std::int32_t height;
     std::uint32_t bitCount;
@@ -36,7 +37,12 @@ struct InfoHeader {
 };
 
 InfoHeader ReadInfoHeader(const unsigned char* p) {
-    return {I32(p + 4), I32(p + 8), U16(p + 14), U32(p + 16), U32(p + 20), U32(p + 32)};
+    return {U32(p), I32(p + 4), I32(p + 8), U16(p + 14), U32(p + 16), U32(p + 20), U32(p + 32)};
+}
+
+// A shorter header (such as the 12-byte core header) puts its fields elsewhere.
+bool FullInfoHeader(const InfoHeader& h) {
+    return h.size >= kInfoHeaderSize;
 }
 
 bool SaneSize(const InfoHeader& h) {
@@ -64,6 +70,11 @@ std::size_t PaddedRowBytes(int bitsPerPixel, int width) {
     return (static_cast<std::size_t>(bitsPerPixel) * static_cast<std::size_t>(width) + 31) / 32 * 4;
 }
 
+std::size_t ScaledPixelBytes(const TextureImage& image) {
+    return PaddedRowBytes(image.components * 8, image.targetWidth) *
+           static_cast<std::size_t>(image.targetHeight);
+}
+
 bool ParseTextureBmp(const unsigned char* data, std::size_t size, int maxTextureSize,
                      TextureImage* image) {
     if (size < kFileHeaderSize + 1 || !StartsWithBM(data))
@@ -75,7 +86,7 @@ bool ParseTextureBmp(const unsigned char* data, std::size_t size, int maxTexture
     if (bufferSize < kInfoHeaderSize)
         return false;
     const InfoHeader h = ReadInfoHeader(buffer);
-    if (!SaneSize(h) || h.compression != 0)
+    if (!FullInfoHeader(h) || !SaneSize(h) || h.compression != 0)
         return false;
     if (h.bitCount != 8 && h.bitCount != 24 && h.bitCount != 32)
         return false;
@@ -138,7 +149,7 @@ bool ParseMipmapBmp(const unsigned char* data, std::size_t size, MipmapImage* im
         return false;
     const std::uint32_t offBits = U32(data + 10);
     const InfoHeader h = ReadInfoHeader(data + kFileHeaderSize);
-    if (!SaneSize(h) || h.bitCount != 24 || h.compression != 0)
+    if (!FullInfoHeader(h) || !SaneSize(h) || h.bitCount != 24 || h.compression != 0)
         return false;
     const std::size_t rowBytes = PaddedRowBytes(24, h.width);
     const std::size_t pixelBytes = rowBytes * static_cast<std::size_t>(h.height);

@@ -43,6 +43,10 @@ int FitTextureSide(int side, int limit);
 // Bytes in one row of `width` pixels of `bitsPerPixel`, padded to 4 bytes.
 std::size_t PaddedRowBytes(int bitsPerPixel, int width);
 
+// Room gluScaleImage needs for the scaled copy: rows padded to 4 bytes (a 2-wide 24-bit row
+// takes 8 bytes, not 6).
+std::size_t ScaledPixelBytes(const TextureImage& image);
+
 // An 8-, 24- or 32-bit BMP for LoadTexture, fitted to `maxTextureSize` (capped at 512). An 8-bit
 // picture comes back expanded through its palette to 24 bits. False for anything else.
 bool ParseTextureBmp(const unsigned char* data, std::size_t size, int maxTextureSize,

@@ -92,9 +92,7 @@ void LoadTexture(const std::string& path, GLuint* texture) {
     int height = image.height;
     std::unique_ptr<unsigned char[]> scaled;
     if (image.needsScaling) {
-        const std::size_t bytes =
-            PaddedRowBytes(image.components * 8, image.targetWidth) * image.targetHeight;
-        scaled.reset(new (std::nothrow) unsigned char[bytes]);
+        scaled.reset(new (std::nothrow) unsigned char[ScaledPixelBytes(image)]);
         // Without room for the scaled copy the picture goes up at its own size.
         if (scaled && gluScaleImage(image.scaleFormat, image.width, image.height, GL_UNSIGNED_BYTE,
                                     pixels, image.targetWidth, image.targetHeight, GL_UNSIGNED_BYTE,
