@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <GL/gl.h>
+
+#include <string>
 
 // BMP texture loaders. Each generates a texture name and leaves it bound to GL_TEXTURE_2D; a file
 // that is missing or malformed leaves the texture without an image.
