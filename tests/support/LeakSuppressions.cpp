@@ -1,0 +1,6 @@
+// Under LeakSanitizer: the system's GL driver and desktop libraries keep a few allocations until
+// exit; they are not ours to report.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:swrast_dri.so\nleak:libGLX_mesa.so\nleak:libLLVM\nleak:libdbus-1.so\n"
+           "leak:libfontconfig.so\nleak:libQt6XcbQpa.so\nleak:libglib-2.0.so\n";
+}
