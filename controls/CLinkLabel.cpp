@@ -10,18 +10,20 @@
 
 namespace {
 
-// The codes a failed open reports, for the desktop's reasons.
-constexpr int kErrorFileNotFound = 2;
-constexpr int kErrorNoAssociation = 31;
+QString UnknownErrorText(int code) {
+    return QString("Unknown Error (%1) occurred.").arg(code);
+}
 
-int ErrorCodeOf(const DesktopOpenResult& result) {
+// The desktop's reasons map to the nearest codes; any other failure shows the handler's status.
+QString FailureText(const DesktopOpenResult& result) {
+    constexpr int kFileNotFound = 2, kNoAssociation = 31;
     switch (result.outcome) {
         case DesktopOpenOutcome::NotFound:
-            return kErrorFileNotFound;
+            return OpenErrorText(kFileNotFound);
         case DesktopOpenOutcome::NoHandler:
-            return kErrorNoAssociation;
+            return OpenErrorText(kNoAssociation);
         default:
-            return result.status;
+            return UnknownErrorText(result.status);
     }
 }
 
@@ -57,7 +59,7 @@ QString OpenErrorText(int code) {
         case 32:
             return "The specified dynamic-link library was not found.";
         default:
-            return QString("Unknown Error (%1) occurred.").arg(code);
+            return UnknownErrorText(code);
     }
 }
 
@@ -229,6 +231,5 @@ void CLinkLabel::OnOpened(DesktopOpenResult result) {
         return;
     }
     QApplication::beep();
-    ShowMessageBox(
-        ("Unable to open hyperlink:\n\n" + OpenErrorText(ErrorCodeOf(result))).toStdString());
+    ShowMessageBox(("Unable to open hyperlink:\n\n" + FailureText(result)).toStdString());
 }

@@ -14,15 +14,13 @@ static bool Shows(QWidget* widget, const QColor& colour) {
 }
 
 struct LinkLabel : ::testing::Test {
-    LinkLabel() {
-        qputenv("PATH", QByteArray::fromStdString(bin.path()));
-        dialog.show();
-    }
+    LinkLabel() { dialog.show(); }
     // Clicks with `script` as the desktop's opener ("": not runnable); returns the message shown.
     std::string ClickWith(const std::string& script) {
         namespace fs = std::filesystem;
         WriteFileBytes(bin.file("xdg-open"), "#!/bin/sh\n" + script + "\n");
         fs::permissions(bin.file("xdg-open"), fs::perms(script.empty() ? 0600 : 0700));
+        qputenv("PATH", QByteArray::fromStdString(bin.path()));
         std::vector<ShownMessage> shown;
         CaptureMessageBoxes(&shown);
         QTest::mouseClick(label, Qt::LeftButton);
@@ -46,10 +44,11 @@ TEST_F(LinkLabel, TurnsHotAndHoldsTheMouseWhileThePointerIsOverIt) {
     EXPECT_TRUE(Shows(label, {0, 0, 238}));
 }
 
-TEST_F(LinkLabel, ShowsItsAddressWhenItHasNoTextAndAsItsTooltip) {
+TEST_F(LinkLabel, IsUnderlinedAndShowsItsAddressWhenItHasNoTextAndAsItsTooltip) {
     auto* bare = new CLinkLabel(&dialog);
     bare->SetUrl("https://example.org/fish");
     EXPECT_EQ(bare->text() + bare->toolTip(), QString("https://example.org/fish").repeated(2));
+    EXPECT_TRUE(bare->font().underline());
 }
 
 TEST_F(LinkLabel, ShrinksToItsTextKeepingTheEdgeOrCentreItsAlignmentNames) {
@@ -70,6 +69,7 @@ TEST_F(LinkLabel, ReportsWhyItsTextCouldNotBeOpenedUntilItOpens) {
     const std::pair<std::string, std::string> cases[] = {
         {"", "There is no application associated\nwith the given filename extension."},
         {"exit 2", "The specified file was not found."},
+        {"exit 3", "There is no application associated\nwith the given filename extension."},
         {"exit 4", "Unknown Error (4) occurred."}};
     for (const auto& [script, text] : cases) {
         EXPECT_EQ(ClickWith(script), "Unable to open hyperlink:\n\n" + text);
