@@ -20,8 +20,6 @@ chmod 700 "$scratch/run"
 export HOME="$scratch" XDG_CACHE_HOME="$scratch/cache" XDG_CONFIG_HOME="$scratch/config"
 export XDG_RUNTIME_DIR="$scratch/run" MEROW_NO_MESSAGEBOX=1
 export QT_LOGGING_RULES="qt.multimedia*=false"
-# Widget tests under the sanitizers: system libraries' own leaks are not ours to report.
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-system-libraries.supp"
 
 run_suite() {
     folder="$1"
