@@ -27,7 +27,9 @@ run_suite() {
     echo "== $folder: $*"
     cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$folder" -j"$(nproc)"
-    xvfb-run -a -s '-screen 0 1680x1050x24 -nolisten tcp' \
+    # -noreset: the server would otherwise reset whenever its last client left, and a test that
+    # connects right then finds no display.
+    xvfb-run -a -s '-screen 0 1680x1050x24 -nolisten tcp -noreset' \
         ctest --test-dir "$folder" --output-on-failure -j2 --timeout 600
 }
 
