@@ -49,10 +49,6 @@ QString TooltipMarkup(const QString& text) {
            QStringLiteral("</td></tr></table>");
 }
 
-QPixmap LoadIcon(int id) {
-    return QPixmap(PlainPicturePath(QByteArray("icon").append(QByteArray::number(id)).constData()));
-}
-
 }  // namespace
 
 CGradientButton::CGradientButton(QWidget* parent) : CGradientButton(QString(), parent) {}
@@ -77,8 +73,8 @@ void CGradientButton::SetIcon(int hotId, int normalId, std::uint8_t width, std::
         return;
     m_nIconHotId = hotId;
     m_nIconNormalId = normalId;
-    m_hIconHot = LoadIcon(hotId);
-    m_hIconNormal = normalId != 0 ? LoadIcon(normalId) : m_hIconHot;
+    m_hIconHot = PlainIcon(hotId);
+    m_hIconNormal = normalId != 0 ? PlainIcon(normalId) : m_hIconHot;
     m_nIconWidth = width;
     m_nIconHeight = height;
     repaint();

@@ -16,11 +16,6 @@ constexpr int kTextGap = 3;
 
 const int kTextFlags = Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
-QPixmap IconPicture(int id) {
-    const QByteArray name = "icon" + QByteArray::number(id);
-    return QPixmap(PlainPicturePath(name.constData()));
-}
-
 }  // namespace
 
 CLedCheckBox::CLedCheckBox(const QString& text, QWidget* parent) : QAbstractButton(parent) {
@@ -46,8 +41,8 @@ void CLedCheckBox::SetColours(ColorRef on, ColorRef off) {
 }
 
 void CLedCheckBox::SetIcons(int checkedId, int uncheckedId) {
-    QPixmap checked = IconPicture(checkedId);
-    QPixmap unchecked = IconPicture(uncheckedId);
+    QPixmap checked = PlainIcon(checkedId);
+    QPixmap unchecked = PlainIcon(uncheckedId);
     if (checked.isNull() || unchecked.isNull())
         checked = unchecked = QPixmap();
     // Pictures come from the pixmap cache, so the same pair keeps its keys.

@@ -1,5 +1,7 @@
 #include "scene/PlainPictures.h"
 
+#include <string>
+
 #include "scene/Assets.h"
 
 QString PlainPicturePath(const char* name) {
@@ -9,4 +11,8 @@ QString PlainPicturePath(const char* name) {
 
 QImage PlainPicture(const char* name) {
     return QImage(PlainPicturePath(name));
+}
+
+QPixmap PlainIcon(int id) {
+    return QPixmap(PlainPicturePath(("icon" + std::to_string(id)).c_str()));
 }
