@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QOpenGLWindow>
+#include <QPoint>
 #include <QTimer>
 #include <memory>
 #include <string>
 
+#include "app/CToolBarDlg.h"
 #include "app/FrameStats.h"
 #include "app/TickPacer.h"
+#include "app/ToolModes.h"
 #include "fish/Fish.h"
 #include "fish/FishTank.h"
 #include "scene/BackgroundMesh.h"
 #include "scene/BubbleSystem.h"
 #include "scene/FoodPellet.h"
+#include "scene/ProbePicking.h"
 #include "scene/RippleSurface.h"
 #include "scene/Terrain.h"
 #include "settings/AquariumSettings.h"
@@ -27,10 +31,6 @@ struct SceneRunOptions {
 
 // Esc's way out: ends the process at once with status 0, without the tear-down.
 [[noreturn]] void EndProcessAtOnce();
-
-// Tool modes: command ids that double as the mouse tool in use.
-constexpr int kModeNone = 1043;
-constexpr int kModeRipple = 1045;
 
 // The scene window and the world it shows: owns the GL context and every scene object, and is
 // driven by a 20 ms tick that advances the whole tank by one step and draws it.
@@ -75,6 +75,32 @@ public:
     float m_FishSnapshot[kMaxFish][3] = {};
     int m_nPelletDropCounter = 0;  // frames 0..500 between automatic food drops
     int m_nBubbleCount = 0;        // bubbles shown, from the setting read at start-up
+
+    // The mouse and its tools. Points are in device pixels, y downwards.
+    ProbeSweep m_Probes;
+    QPoint m_ptMouse;
+    bool m_bLButtonDown = false;
+    bool m_bFeedClick = false;   // a Feed click waits to be served
+    bool m_bProbeClick = false;  // a click was made in the probe test mode
+    bool m_bMarkClick = false;   // a click was made in the mark mode
+    CToolBarDlg m_ToolBar;
+
+    void OnLButtonDown(QPoint point);
+    void OnLButtonUp(QPoint point);
+    void OnMouseMove(QPoint point);
+    void OnLButtonDblClk(QPoint point);
+    void OnRButtonDown(QPoint point);
+    // A command of the menu or the tool bar; false when it is none of the scene's.
+    bool OnCommand(int id);
+    // The pointer's shape for the mode and the left button.
+    void UpdateCursor();
+
+    // The tools' part of a frame: probes, feeding and the mark (modes Feed, probe test, mark), then
+    // the fish pick (Touch, enlarge, shrink). Needs the frame's camera.
+    void RunToolStep();
+    float ProbeX();
+    float ProbeY();
+    void PickFish();
 
     bool glReady() const { return m_bGlReady; }
     long framesDrawn() const { return m_nFramesDrawn; }

@@ -1,0 +1,3 @@
+#include "app/CToolBarDlg.h"
+
+CToolBarDlg::CToolBarDlg(QWidget* parent) : QDialog(parent) {}
