@@ -80,6 +80,15 @@ void CFish::UpdateAndDraw(int nSpecies, bool bDraw) {
         EndFishModelMatrix();
 }
 
+// The species and its shape are what the next step sets first, so they change nothing.
+void CFish::DrawPose(int nSpecies) {
+    m_nSpecies = nSpecies;
+    ApplySpeciesScale();
+    BeginFishModelMatrix(m_fPitch, m_fHeading);
+    DrawFishModel(*this);
+    EndFishModelMatrix();
+}
+
 // The heading steps 2 degrees every third frame; the body segments trail it while it turns and
 // catch up afterwards. The segments are the drawn heading.
 void CFish::ComputeSegmentAngles() {

@@ -14,6 +14,9 @@ public:
     // One frame of this fish. With bDraw the caller has pushed the model-view matrix, translated
     // it to m_vPos and bound the species' skin.
     void UpdateAndDraw(int nSpecies, bool bDraw = true);
+    // Draws the fish as its last step left it, with the shape of species nSpecies, without
+    // stepping it (the picking pass). The caller sets up the matrix as for UpdateAndDraw.
+    void DrawPose(int nSpecies);
     void ApproachSpeed(float fStep, float fTarget);
     void Turn(float fAmount, bool bSide, int nKind);
     void Tilt(float fAmount, bool bSide, int nKind);
