@@ -33,6 +33,7 @@ void CAquariumScene::InitGL() {
 
     m_storageDir = GetStorageDirectory();
     SetupTankBounds();
+    PlaceProbes(m_Probes, m_fTankMinX, m_fTankMaxX, m_fTankMinY, m_fTankMaxY);
     BuildBackgroundMeshPoints(m_BackgroundMesh, m_fTankMinX, m_fTankMaxX, m_fTankMinY, m_fTankMaxY);
     CompileBackgroundMesh(m_BackgroundMesh);
 

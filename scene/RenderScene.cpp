@@ -72,6 +72,9 @@ bool CAquariumScene::RenderScene() {
     // Bubbles rise in every frame, so the bubble count is something a user can see.
     DrawBubbleStreams(m_Bubbles, m_vBubbleSource, m_nBubbleCount);
 
+    // After everything in the tank is drawn: the probe strips write depth.
+    RunToolStep();
+
     if (m_nMode == kModeRipple)
         RippleOverlay(*m_pWater, m_nRippleTex, w, h);
 
