@@ -32,7 +32,7 @@ struct ProbeSweep {
 void PlaceProbes(ProbeSweep& p, float minX, float maxX, float minY, float maxY);
 
 // One frame's sweep: every probe moves by 0.5, turning where probe 0 passes min - 5 or min + 5,
-// and its strip is drawn in the current colour.
+// and its strip is drawn into the depth buffer only.
 void SweepProbes(ProbeSweep& p, float tankMinX, float tankMinY);
 
 // The coordinate of the first X-probe (Y-probe), in index order, whose strip lies under the
