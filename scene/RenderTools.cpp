@@ -6,17 +6,11 @@
 
 void CAquariumScene::RunToolStep() {
     if (m_nMode == kModeFeed || m_nMode == kModeProbeTest || m_nMode == kModeMark) {
-        ProbeStep step{m_Probes,
-                       m_fTankMinX,
-                       m_fTankMaxX,
-                       m_fTankMinY,
-                       m_fTankMaxY,
-                       m_ptMouse.x(),
-                       m_ptMouse.y(),
-                       m_bFeedClick,
-                       m_bProbeClick || m_bMarkClick,
-                       m_nMode == kModeMark,
-                       m_Food};
+        const bool otherClick = m_bProbeClick || m_bMarkClick;
+        const bool markMode = m_nMode == kModeMark;
+        ProbeStep step{m_Probes,    m_fTankMinX,   m_fTankMaxX,   m_fTankMinY,
+                       m_fTankMaxY, m_ptMouse.x(), m_ptMouse.y(), m_bFeedClick,
+                       otherClick,  markMode,      m_Food};
         RunProbeStep(step);
     }
     if (m_nMode == kModeTouch || m_nMode == kModeEnlarge || m_nMode == kModeShrink)
