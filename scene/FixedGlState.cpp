@@ -30,3 +30,11 @@ void ApplyStartFog() {
     glFogf(GL_FOG_END, 100.0f);
     glEnable(GL_FOG);
 }
+
+void MultiplyTankFrustum(int width, int height) {
+    const double w = width > 0 ? width : 1, h = height > 0 ? height : 1;
+    if (w > h)
+        glFrustum(-0.4 * w / h, 0.4 * w / h, -0.4, 0.4, 1.0, 1000.0);
+    else
+        glFrustum(-0.4, 0.4, -0.4 * h / w, 0.4 * h / w, 1.0, 1000.0);
+}

@@ -2,6 +2,7 @@
 
 #include <GL/glu.h>
 
+#include "scene/FixedGlState.h"
 #include "scene/FoodPellet.h"
 
 namespace {
@@ -105,7 +106,8 @@ PickSelection::PickSelection(int mouseX, int mouseY) {
     glPushMatrix();
     glLoadIdentity();
     gluPickMatrix(mouseX, viewport[3] - mouseY, kPickRegionPixels, kPickRegionPixels, viewport);
-    gluPerspective(45.0, static_cast<double>(viewport[2]) / viewport[3], 0.1, 1000.0);
+    // The frame's own perspective, so the region lies under the pointer across the whole view.
+    MultiplyTankFrustum(viewport[2], viewport[3]);
     glMatrixMode(GL_MODELVIEW);
 }
 

@@ -42,8 +42,8 @@ float PickXProbe(const ProbeSweep& p, int mouseX, int mouseY);
 float PickYProbe(const ProbeSweep& p, int mouseX, int mouseY);
 
 // A selection pass of the pick routines: a buffer of 512 entries, the name stack with one name,
-// and a projection of 45 degrees, the viewport's aspect, near 0.1 and far 1000, narrowed to the
-// 15 x 15 pixel region around the pointer. Ends with the projection restored and drawing back on.
+// and the frame's own perspective for the viewport, narrowed to the 15 x 15 pixel region around
+// the pointer. Ends with the projection restored and drawing back on.
 constexpr int kPickBufferSize = 512;
 class PickSelection {
 public:

@@ -4,6 +4,7 @@
 #include <QOpenGLContext>
 
 #include "app/AquariumScene.h"
+#include "scene/FixedGlState.h"
 #include "scene/RippleOverlay.h"
 #include "scene/SceneLight.h"
 #include "scene/ScreenGeometry.h"
@@ -16,10 +17,7 @@ bool CAquariumScene::RenderScene() {
     // Projection: 0.4 half-height at the near plane, widened along the longer side.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    if (w > h)
-        glFrustum(-0.4 * w / h, 0.4 * w / h, -0.4, 0.4, 1.0, 1000.0);
-    else
-        glFrustum(-0.4, 0.4, -0.4 * h / w, 0.4 * h / w, 1.0, 1000.0);
+    MultiplyTankFrustum(w, h);
 
     // The camera never moves.
     glMatrixMode(GL_MODELVIEW);
