@@ -14,7 +14,6 @@ struct ToolCursorChoice {
     bool operator==(const ToolCursorChoice& other) const {
         return look == other.look && pictureId == other.pictureId;
     }
-    bool operator!=(const ToolCursorChoice& other) const { return !(*this == other); }
 };
 
 // The pointer for a tool mode with the left button up or held: the tools that act on a fish or
