@@ -1,9 +1,7 @@
-// The mouse tools: clicks, cursors and commands on a scene that is never shown; the right-button
-// menu and the tool bar on the real program, driven as a user drives it (XTEST).
+// The mouse tools on a scene that is never shown, and on the real program driven through XTEST.
 #include <gtest/gtest.h>
 
 #include <QScreen>
-#include <QThread>
 #include <functional>
 
 #include "app/AquariumScene.h"
@@ -26,7 +24,6 @@ TEST(MouseTools, DialogCommandsLeaveTheToolClickToolsMarkTheirOwnClicksRipplesSt
     }
     for (int dialog : {kCmdFishSettings, kCmdAquariumSettings})  // these two run modally
         EXPECT_EQ(ToolBarModeAfterCommand(dialog, kModeFeed), kModeFeed) << dialog;
-
     scene.m_pWater = std::make_unique<CRippleSurface>();
     scene.m_pWater->Init(scene.m_nWidth, scene.m_nHeight);
     const int modes[] = {kModeNone, kModeRipple, kModeFeed, kModeProbeTest, kModeMark};
@@ -81,7 +78,7 @@ void User(const std::string& what) {
 QImage ScreenWhen(QRect area, const std::function<bool(const QImage&)>& ready) {
     QImage shot;
     for (int i = 0; i < 50 && (i == 0 || !ready(shot.copy(area))); ++i) {
-        QThread::msleep(100);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
         shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     }
     return shot;
@@ -103,8 +100,6 @@ TEST(MouseToolsProgram, MenuAtTheClickExitEndsItToolBarAtThePointerByKeyAndMiddl
         {"--window", "640x480", "--storage-dir", home.file("storage")},
         {"HOME=" + home.path(), "XDG_RUNTIME_DIR=" + home.path(), "ASAN_OPTIONS=detect_leaks=0"});
     ASSERT_TRUE(WaitForFile(home.file("storage/MerowSet.ini"), 30000)) << p.Output();
-    const std::string window =
-        " $(xdotool search --sync --onlyvisible --pid " + std::to_string(p.Pid()) + " | head -1) ";
     const QRgb strip = qRgb(219, 216, 209), text = qRgb(249, 248, 247);
     auto is = [](QRgb want) { return [want](const QImage& s) { return s.pixel(0, 0) == want; }; };
     // Without a window manager the tank's window lies at the screen's top-left corner.
@@ -119,14 +114,19 @@ TEST(MouseToolsProgram, MenuAtTheClickExitEndsItToolBarAtThePointerByKeyAndMiddl
     EXPECT_EQ(menu.pixel(at + QPoint(139, 4 * 48 - 1)), text) << "four items of 140 x 48";
     EXPECT_NE(menu.pixel(at + QPoint(140, 4 * 48 - 1)), text);
     User("key Escape");
+    ScreenWhen(QRect(at, at), [&](const QImage& s) { return s.pixel(0, 0) != strip; });
+    const std::string focus = " windowfocus --sync $(xdotool search --sync --onlyvisible --pid " +
+                              std::to_string(p.Pid()) + " | head -1) key t";
     for (const QPoint bar : {QPoint(60, 300), QPoint(200, 150)}) {
         const bool byKey = bar.x() == 60;
-        User("mousemove --sync " + std::to_string(bar.x()) + " " + std::to_string(bar.y()));
-        User(byKey ? "windowfocus --sync" + window + "key t" : "click 2");
-        const QImage shot = ScreenWhen(QRect(bar, bar).translated(8, 10), IsButtonFace);
-        EXPECT_TRUE(IsButtonFace(shot.copy(bar.x() + 8, bar.y() + 10, 1, 1))) << "first " << byKey;
-        EXPECT_TRUE(IsButtonFace(shot.copy(bar.x() + 344, bar.y() + 10, 1, 1))) << "sixth button";
+        const QRect face = QRect(bar, bar).translated(8, 10);
+        User("mousemove --sync " + std::to_string(bar.x()) + " " + std::to_string(bar.y()) +
+             (byKey ? focus : " click 2"));
+        const QImage shot = ScreenWhen(face, IsButtonFace);
+        EXPECT_TRUE(IsButtonFace(shot.copy(face))) << "first button, by key " << byKey;
+        EXPECT_TRUE(IsButtonFace(shot.copy(face.translated(336, 0)))) << "sixth button";
         User(byKey ? "key Escape" : "mousemove_relative 302 20 click 1");  // Esc, or Ripple
+        ScreenWhen(face, [](const QImage& s) { return !IsButtonFace(s); });
     }
     User("mousemove --sync 100 60 click 3");
     ScreenWhen(QRect(at, at), is(strip));
