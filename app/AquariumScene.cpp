@@ -78,6 +78,10 @@ void CAquariumScene::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         EndProcessAtOnce();
     }
+    if (event->key() == Qt::Key_T && !event->isAutoRepeat()) {
+        OpenToolBar();
+        return;
+    }
     QOpenGLWindow::keyPressEvent(event);
 }
 
@@ -96,6 +100,8 @@ void CAquariumScene::OnTimer() {
     const auto t1 = std::chrono::steady_clock::now();
     if (m_options.benchmark)
         m_stats.add(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    // The tool chosen on the tool bar is the tool in use from now on.
+    m_nMode = m_ToolBar.m_nMode;
 
     if (last) {
         OnDestroy();
@@ -104,6 +110,11 @@ void CAquariumScene::OnTimer() {
     }
     // Ticks that would have piled up during a slow frame are dropped, not caught up.
     m_tickTimer.start(static_cast<int>(m_pacer.delayAfterTick(NowMs())));
+}
+
+void CAquariumScene::ReArmTick() {
+    if (!m_bTornDown && m_bGlReady && !m_tickTimer.isActive())
+        m_tickTimer.start(m_pacer.periodMs());
 }
 
 void CAquariumScene::OnDestroy() {
@@ -117,11 +128,14 @@ void CAquariumScene::OnDestroy() {
         std::fflush(stdout);
     }
     if (!m_bScreenshotSaved && !m_options.screenshotPath.empty() && m_bGlReady && isValid()) {
-        // Ended some other way than a --frames run: the last frame shown is on the front buffer.
+        // Ended some other way than a --frames run ("  Exit"). What is on the screen cannot be read
+        // back everywhere (software GL leaves the front buffer black), so the tank is drawn once
+        // more and read back before it would be shown.
         makeCurrent();
-        glReadBuffer(GL_FRONT);
-        saveScreenshot();
-        glReadBuffer(GL_BACK);
+        m_bGrabThisFrame = true;
+        m_bInPaint = true;
+        RenderScene();
+        m_bInPaint = false;
     }
     if (isValid())
         doneCurrent();

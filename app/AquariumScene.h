@@ -9,6 +9,7 @@
 #include "app/CToolBarDlg.h"
 #include "app/FrameStats.h"
 #include "app/TickPacer.h"
+#include "app/ToolCursors.h"
 #include "app/ToolModes.h"
 #include "fish/Fish.h"
 #include "fish/FishTank.h"
@@ -94,6 +95,9 @@ public:
     bool OnCommand(int id);
     // The pointer's shape for the mode and the left button.
     void UpdateCursor();
+    // Runs the tool bar at the pointer until one of its buttons (or Esc) closes it: the middle
+    // button and the T key open it.
+    void OpenToolBar();
 
     // The tools' part of a frame: probes, feeding and the mark (modes Feed, probe test, mark), then
     // the fish pick (Touch, enlarge, shrink). Needs the frame's camera.
@@ -106,7 +110,8 @@ public:
     long framesDrawn() const { return m_nFramesDrawn; }
 
 signals:
-    // The run asked for by --frames is over (tear-down done).
+    // The scene is over, its tear-down done: the run asked for by --frames ended, or "  Exit" was
+    // chosen.
     void finished();
 
 protected:
@@ -114,8 +119,20 @@ protected:
     void resizeGL(int w, int h) override;
     void paintGL() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Starts the tick again unless it is running or the scene is over.
+    void ReArmTick();
+    // The Custom Music and Custom Background dialogs, centred; they stay open beside the tank.
+    void ShowCustomMusicDialog();
+    void ShowCustomBackgroundDialog();
+    // An event's position in device pixels, y downwards.
+    QPoint DevicePoint(const QMouseEvent* event) const;
+
     FishTankRefs FishTank();
     void DrawBackground(float light);
     void saveScreenshot();
@@ -132,4 +149,7 @@ private:
     long m_nFramesDrawn = 0;
     long m_nTicks = 0;
     std::string m_storageDir;
+    // The pointer last set, so that a move that changes nothing does not rebuild it.
+    ToolCursorChoice m_shownCursor{PointerLook::Hidden, 0};
+    qreal m_shownCursorRatio = 0;
 };

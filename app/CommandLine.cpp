@@ -36,6 +36,8 @@ bool ParseSize(const std::string& text, int* w, int* h) {
 std::string UsageText() {
     return "Usage: merowfish [options]\n"
            "A three-dimensional aquarium that fills the screen. Esc ends it.\n"
+           "Right button: the menu (fish, music, background, Exit). Middle button or T: the tool\n"
+           "bar at the pointer, to choose the left button's tool (feed, touch, ripple, ...).\n"
            "\n"
            "  --window WxH         run in a normal window of that size instead of full screen\n"
            "  --frames N           run N ticks, then exit\n"

@@ -37,5 +37,9 @@ void CMainFrame::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         EndProcessAtOnce();
     }
+    if (event->key() == Qt::Key_T && !event->isAutoRepeat() && m_wndScene) {
+        m_wndScene->OpenToolBar();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }

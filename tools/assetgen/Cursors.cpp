@@ -81,9 +81,7 @@ void Magnifier(QPainter& p, bool bPlus, bool bPressed) {
     }
 }
 
-}  // namespace
-
-QImage PaintCursor(int id) {
+QImage PaintCursorPicture(int id) {
     switch (id) {
         case 158:
             return RenderSmall(32, [](QPainter& p) { Hand(p, false); });
@@ -104,6 +102,19 @@ QImage PaintCursor(int id) {
         default:
             return QImage();
     }
+}
+
+}  // namespace
+
+QImage PaintCursor(int id) {
+    QImage picture = PaintCursorPicture(id);
+    if (picture.isNull())
+        return picture;
+    // The hot spot travels inside the PNG, so the program never keeps a table of its own.
+    const QPoint hotSpot = CursorHotSpot(id);
+    picture.setText(kHotSpotXKey, QString::number(hotSpot.x()));
+    picture.setText(kHotSpotYKey, QString::number(hotSpot.y()));
+    return picture;
 }
 
 QPoint CursorHotSpot(int id) {
