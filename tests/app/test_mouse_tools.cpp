@@ -137,4 +137,46 @@ TEST(MouseToolsProgram, MenuAtTheClickExitEndsItToolBarAtThePointerByKeyAndMiddl
     EXPECT_EQ(p.Wait(2000), 0) << p.Output();
 }
 
+// Pellet-coloured pixels (the food is drawn unlit in one colour) in the area.
+int PelletPixels(const QImage& area) {
+    int n = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x) {
+            const QColor c = area.pixelColor(x, y);
+            n += qAbs(c.red() - 243) + qAbs(c.green() - 225) + qAbs(c.blue() - 159) < 40;
+        }
+    return n;
+}
+
+TEST(MouseToolsProgram, FeedToolDropsAPelletWhereTheUserClicks) {
+    if (!std::getenv("DISPLAY") || !std::getenv("MEROW_TEST_BINARY_DIR"))
+        GTEST_SKIP() << "needs a display (xvfb-run) and the program (ctest)";
+    EnsureWidgetApplication();
+    TempDir home;
+    std::string noFish = "[Fish Number]\r\n";  // nothing swims past the pellet
+    for (int i = 0; i < kSpeciesCount; ++i)
+        noFish += "Fish" + std::to_string(i) + "=0\r\n";
+    std::filesystem::create_directories(home.file("storage"));
+    WriteFileBytes(home.file("storage/MerowSet.ini"), noFish);
+    ChildProcess p = ChildProcess::Start(
+        std::string(std::getenv("MEROW_TEST_BINARY_DIR")) + "/merowfish",
+        {"--window", "640x480", "--storage-dir", home.file("storage")},
+        {"HOME=" + home.path(), "XDG_RUNTIME_DIR=" + home.path(), "ASAN_OPTIONS=detect_leaks=0"});
+    for (int i = 0; i < 300 && ReadFileBytes(home.file("storage/MerowSet.ini")).find("[Aquarium") ==
+                                   std::string::npos;
+         ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));  // started: settings written
+    const QRect face(68, 310, 1,
+                     1);  // the tool bar's first button, "Feed Fish", opened at (60, 300)
+    User("mousemove --sync 60 300 click 2");
+    ScreenWhen(face, IsButtonFace);
+    User("mousemove --sync 80 320 click 1");
+    ScreenWhen(face, [](const QImage& s) { return !IsButtonFace(s); });
+    const QRect below(460, 80, 40, 80);  // the pellet falls 2 units below the click
+    ASSERT_EQ(PelletPixels(ScreenWhen(below, [](const QImage&) { return true; }).copy(below)), 0);
+    User("mousemove --sync 480 80 click 1");
+    const QImage fed = ScreenWhen(below, [](const QImage& s) { return PelletPixels(s) > 0; });
+    EXPECT_GT(PelletPixels(fed.copy(below)), 0) << "a pellet under the click";
+}
+
 }  // namespace
