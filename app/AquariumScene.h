@@ -102,8 +102,6 @@ public:
     // The tools' part of a frame: probes, feeding and the mark (modes Feed, probe test, mark), then
     // the fish pick (Touch, enlarge, shrink). Needs the frame's camera.
     void RunToolStep();
-    float ProbeX();
-    float ProbeY();
     void PickFish();
 
     bool glReady() const { return m_bGlReady; }

@@ -17,14 +17,6 @@ void CAquariumScene::RunToolStep() {
         PickFish();
 }
 
-float CAquariumScene::ProbeX() {
-    return PickXProbe(m_Probes, m_ptMouse.x(), m_ptMouse.y());
-}
-
-float CAquariumScene::ProbeY() {
-    return PickYProbe(m_Probes, m_ptMouse.x(), m_ptMouse.y());
-}
-
 void CAquariumScene::PickFish() {
     RunFishTool(m_nMode, m_bLButtonDown, m_Fish, g_settings.nFishCount, m_ptMouse.x(),
                 m_ptMouse.y());
