@@ -192,8 +192,11 @@ void CGradientButton::DrawText(QPainter& painter, const QRect& inner, const QStr
     const int left = inner.left(), top = inner.top();
     const int right = inner.right() + 1, bottom = inner.bottom() + 1;
     const bool pressed = isDown();
+    // Room for the icon at the left; a button without one centres its text, so that a short
+    // button does not cut its text off at the right.
+    const int shift = m_hIconHot.isNull() ? 0 : kTextRightOfCentre;
     const QRect box(
-        (left + right) / 2 - extent.width() / 2 + kTextRightOfCentre - (pressed ? 0 : 1),
+        (left + right) / 2 - extent.width() / 2 + shift - (pressed ? 0 : 1),
         (top + bottom) / 2 - extent.height() / 2 + (pressed ? 1 : 0), extent.width(),
         extent.height());
     if (isEnabled()) {

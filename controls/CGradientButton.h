@@ -7,8 +7,8 @@
 
 // The push button of the tool bar and the dialogs: a rounded black frame over a grey vertical
 // gradient, orange edges while the mouse is over it, blue edges while it has the focus, an
-// optional icon at the left (or centred when there is no text), the text right of centre and a
-// tooltip. It clicks like any QPushButton; a double click counts as two clicks.
+// optional icon at the left (or centred when there is no text), the text right of centre beside
+// an icon and centred without one, and a tooltip. It clicks like any QPushButton; a double click counts as two clicks.
 class CGradientButton : public QPushButton {
     Q_OBJECT
 

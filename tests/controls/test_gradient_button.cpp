@@ -73,3 +73,18 @@ TEST(GradientButton, DisabledTextIsEmbossedInTheLightColour) {
     const QRgb* end = pixels + face.width() * face.height();
     EXPECT_GT(std::count_if(pixels, end, [](QRgb c) { return qRed(c) > qGreen(c) + 30; }), 10);
 }
+
+TEST(GradientButton, TextOfAButtonWithoutAnIconIsCentredAndWhole) {
+    ShownButton b;
+    b.button.setText(QStringLiteral("Random"));
+    const int textWidth = b.button.fontMetrics().horizontalAdvance(QStringLiteral("Random"));
+    b.button.setFixedSize(textWidth + 12, kH);  // narrower than the text plus an icon's room
+    const QImage face = b.button.grab().toImage();
+    int first = face.width(), last = -1;
+    for (int y = 4; y < face.height() - 4; ++y)
+        for (int x = 4; x < face.width() - 4; ++x)
+            if (qGray(face.pixel(x, y)) < 60)
+                first = std::min(first, x), last = std::max(last, x);
+    ASSERT_GE(last, first) << "the text shows";
+    EXPECT_LE(std::abs(first - (face.width() - 1 - last)), 3) << first << ".." << last;
+}
