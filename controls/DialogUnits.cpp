@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QScreen>
 
 namespace {
 
@@ -62,4 +63,29 @@ void DialogLayout::PlaceWidget(QWidget* control, int x, int y, int width, int he
     control->setParent(m_pDialog);
     control->setFont(m_font);
     control->setGeometry(m_units.ToPixels(x, y, width, height));
+}
+
+double DialogLayout::FitToScreen(const QScreen* screen) const {
+    if (!screen)
+        return 1.0;
+    // Room for the window manager's title bar and frame.
+    constexpr int kDecoration = 48;
+    constexpr double kSmallest = 0.5;
+    const QRect room = screen->availableGeometry().adjusted(0, 0, 0, -kDecoration);
+    const QSize size = m_pDialog->size();
+    const double ratio = qMax(kSmallest, qMin(1.0, qMin(double(room.width()) / size.width(),
+                                                        double(room.height()) / size.height())));
+    if (ratio >= 1.0)
+        return 1.0;
+    QFont smaller = m_font;
+    smaller.setPointSizeF(m_font.pointSizeF() * ratio);
+    m_pDialog->setFont(smaller);
+    for (QWidget* control : m_pDialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = control->geometry();
+        control->setFont(smaller);
+        control->setGeometry(qRound(r.x() * ratio), qRound(r.y() * ratio),
+                             qRound(r.width() * ratio), qRound(r.height() * ratio));
+    }
+    m_pDialog->setFixedSize(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    return ratio;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QDialog;
+class QScreen;
 class QWidget;
 
 // Dialogs are laid out in dialog units: a quarter of the dialog font's average character width
@@ -52,6 +53,11 @@ public:
     // Gives the dialog a client area of at least this many pixels, for dialogs whose content
     // has a fixed pixel size of its own (a picture drawn at its natural size).
     void EnsureClientSize(int widthPixels, int heightPixels) const;
+
+    // On a screen too small for the dialog (a small or strongly scaled desktop), shrinks the
+    // dialog, its controls and its font together until it fits, and returns the ratio, which
+    // content drawn at its own pixel size must follow; 1 when the dialog fits as it is.
+    double FitToScreen(const QScreen* screen) const;
 
 private:
     void PlaceWidget(QWidget* control, int x, int y, int width, int height) const;
