@@ -1,7 +1,11 @@
 #include "app/SceneDialogs.h"
 
-// The Fish Settings dialog (how many fish of each species) runs here once it is built.
-void RunFishSettingsDialog(QWidget*) {}
+#include "fish/CFishSettingsDlg.h"
+
+void RunFishSettingsDialog(QWidget* parent) {
+    CFishSettingsDlg dialog(parent);
+    dialog.exec();
+}
 
 // The Aquarium Settings dialog (sound, bubbles, fog, light, view) runs here once it is built.
 void RunAquariumSettingsDialog(QWidget*) {}

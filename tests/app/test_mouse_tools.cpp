@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QScreen>
+#include <algorithm>
 #include <functional>
+#include <map>
 
 #include "app/AquariumScene.h"
 #include "app/SceneCommands.h"
+#include "platform/PrivateProfile.h"
 #include "scene/PlainPictures.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
@@ -177,6 +180,84 @@ TEST(MouseToolsProgram, FeedToolDropsAPelletWhereTheUserClicks) {
     User("mousemove --sync 480 80 click 1");
     const QImage fed = ScreenWhen(below, [](const QImage& s) { return PelletPixels(s) > 0; });
     EXPECT_GT(PelletPixels(fed.copy(below)), 0) << "a pellet under the click";
+}
+
+// Pixels of the area that differ from its most common colour (the empty tank) and are not a
+// pellet's: what fish draw when nothing else moves.
+int FishPixels(const QImage& area) {
+    std::map<QRgb, int> histogram;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            ++histogram[area.pixel(x, y)];
+    const QColor empty(std::max_element(histogram.begin(), histogram.end(), [](auto& a, auto& b) {
+                           return a.second < b.second;
+                       })->first);
+    int n = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x) {
+            const QColor c = area.pixelColor(x, y);
+            n += qAbs(c.red() - empty.red()) + qAbs(c.green() - empty.green()) +
+                         qAbs(c.blue() - empty.blue()) >
+                     40 &&
+                 PelletPixels(area.copy(x, y, 1, 1)) == 0;
+        }
+    return n;
+}
+
+TEST(MouseToolsProgram, MenuOpensFishSettingsWhoseEditsReachTheFileAndTheTankWithinASecond) {
+    if (!std::getenv("DISPLAY") || !std::getenv("MEROW_TEST_BINARY_DIR"))
+        GTEST_SKIP() << "needs a display (xvfb-run) and the program (ctest)";
+    EnsureWidgetApplication();
+    TempDir home;
+    // A fish of every kind, in a tank without its picture and bubbles, so only fish move.
+    std::string settings =
+        "[Aquarium Settings]\r\nBACKGROUND=1\r\nQIPAONUM=1000\r\n[Fish Number]\r\n";
+    for (int i = 0; i < kSpeciesCount; ++i)
+        settings += "Fish" + std::to_string(i) + "=1\r\n";
+    const std::string ini = home.file("storage/MerowSet.ini");
+    std::filesystem::create_directories(home.file("storage"));
+    WriteFileBytes(ini, settings);
+    ChildProcess p = ChildProcess::Start(
+        std::string(std::getenv("MEROW_TEST_BINARY_DIR")) + "/merowfish",
+        {"--window", "640x480", "--storage-dir", home.file("storage")},
+        {"HOME=" + home.path(), "XDG_RUNTIME_DIR=" + home.path(), "ASAN_OPTIONS=detect_leaks=0"});
+    for (int i = 0; i < 300 && ReadFileBytes(ini).find("Show Water") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));  // started: settings written
+    auto counts = [&] {
+        std::string all;
+        for (int i = 0; i < kSpeciesCount; ++i)
+            all += ReadProfileValue("Fish Number", "Fish" + std::to_string(i), ini).value_or("?");
+        return all;
+    };
+    User("mousemove --sync 100 60 click 3");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    User("mousemove_relative 70 24 click 1");  // onto "  Add/Delete Fish"
+    std::string dialog(32, '\0');
+    std::FILE* search = popen(
+        "timeout 10 xdotool search --sync --onlyvisible --name 'Fish Settings - Merow Fish'", "r");
+    ASSERT_NE(search, nullptr);
+    dialog.resize(std::fread(dialog.data(), 1, dialog.size(), search));
+    pclose(search);
+    dialog = dialog.substr(0, dialog.find('\n'));
+    ASSERT_FALSE(dialog.empty()) << "the dialog opens";
+    User("windowfocus --sync " + dialog + " key c");
+    const QRect tank(0, 0, 520, 480);  // left of the dialog, which opens mid-screen
+    const auto wait = [&](const std::string& want) {
+        for (int i = 0; i < 40 && counts() != want; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return counts();
+    };
+    ASSERT_EQ(wait(std::string(20, '0')), std::string(20, '0')) << p.Output();
+    const auto emptyTank = [](const QImage& s) { return FishPixels(s) == 0; };
+    EXPECT_EQ(FishPixels(ScreenWhen(tank, emptyTank).copy(tank)), 0) << "cleared: no fish";
+
+    User("mousemove --window " + dialog + " 50 45 click 1 key a a a");
+    EXPECT_EQ(wait("3" + std::string(19, '0')), "3" + std::string(19, '0'));
+    const auto fish = [](const QImage& s) { return FishPixels(s) > 0; };
+    EXPECT_GT(FishPixels(ScreenWhen(tank, fish).copy(tank)), 0) << "three fish swim";
+    User("key Escape");
+    p.Kill();
+    p.Wait(2000);
 }
 
 }  // namespace
