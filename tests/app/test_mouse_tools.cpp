@@ -230,11 +230,12 @@ TEST(MouseToolsProgram, MenuOpensFishSettingsWhoseEditsReachTheFileAndTheTankWit
         return all;
     };
     User("mousemove --sync 100 60 click 3");
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const QRgb strip = qRgb(219, 216, 209);  // the menu's left strip, once it is open
+    ScreenWhen(QRect(100, 60, 1, 1), [&](const QImage& s) { return s.pixel(0, 0) == strip; });
     User("mousemove_relative 70 24 click 1");  // onto "  Add/Delete Fish"
     std::string dialog(32, '\0');
     std::FILE* search = popen(
-        "timeout 10 xdotool search --sync --onlyvisible --name 'Fish Settings - Merow Fish'", "r");
+        "timeout 30 xdotool search --sync --onlyvisible --name 'Fish Settings - Merow Fish'", "r");
     ASSERT_NE(search, nullptr);
     dialog.resize(std::fread(dialog.data(), 1, dialog.size(), search));
     pclose(search);
