@@ -1,7 +1,11 @@
 #include "app/SceneDialogs.h"
 
+#include "settings/CAquariumSettingsDlg.h"
+
 // The Fish Settings dialog (how many fish of each species) runs here once it is built.
 void RunFishSettingsDialog(QWidget*) {}
 
-// The Aquarium Settings dialog (sound, bubbles, fog, light, view) runs here once it is built.
-void RunAquariumSettingsDialog(QWidget*) {}
+void RunAquariumSettingsDialog(QWidget* parent) {
+    CAquariumSettingsDlg dialog(parent);
+    dialog.exec();
+}
