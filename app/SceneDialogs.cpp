@@ -1,11 +1,14 @@
 #include "app/SceneDialogs.h"
 
 #include "fish/CFishSettingsDlg.h"
+#include "settings/CAquariumSettingsDlg.h"
 
 void RunFishSettingsDialog(QWidget* parent) {
     CFishSettingsDlg dialog(parent);
     dialog.exec();
 }
 
-// The Aquarium Settings dialog (sound, bubbles, fog, light, view) runs here once it is built.
-void RunAquariumSettingsDialog(QWidget*) {}
+void RunAquariumSettingsDialog(QWidget* parent) {
+    CAquariumSettingsDlg dialog(parent);
+    dialog.exec();
+}

@@ -3,6 +3,6 @@
 class QWidget;
 
 // The modal dialogs that the menu and the tool bar open. Each returns when its dialog is closed;
-// the tank keeps moving meanwhile. A dialog that is not part of the program yet opens nothing.
+// the tank keeps moving meanwhile.
 void RunFishSettingsDialog(QWidget* parent);
 void RunAquariumSettingsDialog(QWidget* parent);

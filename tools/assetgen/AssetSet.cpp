@@ -6,6 +6,7 @@
 #include "Background.h"
 #include "BmpFile.h"
 #include "Cursors.h"
+#include "DialogPictures.h"
 #include "FishSheet.h"
 #include "FishSpecies.h"
 #include "Icons.h"
@@ -33,6 +34,10 @@ QString WriteAssetSet(const QString& outDir) {
           outDir + "/plain/bitmap129.png");
     check(PaintBackdrop().save(outDir + "/plain/bitmap133.png", "PNG"),
           outDir + "/plain/bitmap133.png");
+    for (int id : kDialogPictureIds) {
+        const QString path = outDir + QString("/plain/bitmap%1.png").arg(id);
+        check(PaintDialogPicture(id).save(path, "PNG"), path);
+    }
     for (int id : kIconIds) {
         const QString path = outDir + QString("/plain/icon%1.png").arg(id);
         check(PaintIcon(id).save(path, "PNG"), path);
