@@ -1,15 +1,21 @@
 #include "app/AquariumApp.h"
 
 #include <QApplication>
-#include <QScreen>
+#include <QIcon>
+#include <QImage>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/AquariumScene.h"
 #include "app/CommandLine.h"
-#include "app/MainFrame.h"
+#include "app/FullScreenRun.h"
+#include "app/ScreenChoice.h"
+#include "app/ScreensaverRun.h"
 #include "app/StartChecks.h"
+#include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "scene/PlainPictures.h"
 #include "settings/StorageDirectory.h"
 
 namespace {
@@ -33,6 +39,29 @@ bool TakeSingleInstanceLocks() {
     }
     return true;
 }
+
+// --help: the options, then the screens --screen can choose (when a display can be opened).
+int ShowHelp(int argc, char** argv) {
+    std::fputs(UsageText().c_str(), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+    HeldQtMessages heldMessages(0);
+    QGuiApplication app(argc, argv);
+    std::fputs(ScreenListText().c_str(), stdout);
+    return 0;
+}
+
+// The program's icon for its windows, at every size the generator drew it.
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path = PlainPicturePath(("merowfish-" + std::to_string(size)).c_str());
+        if (!QImage(path).isNull())
+            icon.addFile(path, QSize(size, size));
+    }
+    return icon;
+}
+
 }  // namespace
 
 int CAquariumApp::Run(int argc, char** argv) {
@@ -43,17 +72,21 @@ int CAquariumApp::Run(int argc, char** argv) {
         return 2;
     }
     const CommandLineOptions& options = parsed.options;
-    if (options.help) {
-        std::fputs(UsageText().c_str(), stdout);
-        return 0;
-    }
+    if (options.help)
+        return ShowHelp(argc, argv);
     if (options.version) {
         std::printf("merowfish %s\n", MEROW_VERSION);
         return 0;
     }
 
-    if (!TakeSingleInstanceLocks())
+    if (options.screensaver()) {
+        // A screensaver runs one aquarium per screen and may end it at any time: no locks, the
+        // settings only read, and no message box over the screensaver.
+        SetSettingsReadOnly(true);
+        TurnOffMessageBoxes();
+    } else if (!TakeSingleInstanceLocks()) {
         return 0;
+    }
 
     if (!options.storageDir.empty())
         SetStorageDirectoryOverride(options.storageDir);
@@ -63,36 +96,16 @@ int CAquariumApp::Run(int argc, char** argv) {
     HeldQtMessages heldMessages;
     QApplication app(argc, argv);
     QApplication::setApplicationName("MerowFishScr");
+    QGuiApplication::setDesktopFileName("merowfish");
     if (!CanMakeGlContext(CAquariumScene::SurfaceFormat()))
         EndForMissingOpenGl();
     heldMessages.passOn();
+    QApplication::setWindowIcon(AppIcon());
 
-    // The tank is drawn in device pixels: on a scaled desktop a screen (or window) of W x H desktop
-    // units has W x H times the scale in pixels, and the tank follows the pixels.
     SceneRunOptions run;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect geometry = options.windowed()
-                               ? QRect(0, 0, options.windowWidth, options.windowHeight)
-                               : screen->geometry();
-    run.screenWidth = qRound(geometry.width() * screen->devicePixelRatio());
-    run.screenHeight = qRound(geometry.height() * screen->devicePixelRatio());
     run.frames = options.frames;
     run.screenshotPath = options.screenshotPath;
     run.benchmark = options.benchmark;
-
-    CMainFrame frame(run, options.windowed());
-    // The frame gets its size before it is shown: an unsized frameless window may never map.
-    if (options.windowed()) {
-        frame.resize(options.windowWidth, options.windowHeight);
-    } else {
-        frame.setGeometry(geometry);
-    }
-    if (CAquariumScene* scene = frame.scene())
-        QObject::connect(scene, &CAquariumScene::finished, &app, [] { QApplication::exit(0); });
-    frame.show();
-    if (!options.windowed())
-        frame.showFullScreen();
-    frame.setFocus();
-    app.exec();
-    return 0;
+    return options.screensaver() ? RunInScreensaverWindow(options, run)
+                                 : RunFullScreen(options, run);
 }

@@ -23,7 +23,8 @@ CAquariumScene::CAquariumScene(const SceneRunOptions& options)
       m_options(options),
       m_pacer(options.benchmark ? 0 : kTickPeriodMs) {
     setFormat(SurfaceFormat());
-    setCursor(Qt::BlankCursor);  // no tool chosen: the pointer stays out of the picture
+    if (!options.screensaver)
+        setCursor(Qt::BlankCursor);  // no tool chosen: the pointer stays out of the picture
     m_tickTimer.setSingleShot(true);
     m_tickTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_tickTimer, &QTimer::timeout, this, &CAquariumScene::OnTimer);
@@ -51,6 +52,14 @@ void EndProcessAtOnce() {
     std::fflush(nullptr);
     RemovePrivateTemporaryDirectory();
     std::_Exit(0);
+}
+
+bool CAquariumScene::event(QEvent* event) {
+    if (m_options.screensaver && event->isInputEvent()) {
+        event->ignore();
+        return false;
+    }
+    return QOpenGLWindow::event(event);
 }
 
 void CAquariumScene::initializeGL() {

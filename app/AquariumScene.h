@@ -28,6 +28,9 @@ struct SceneRunOptions {
     long frames = -1;            // stop after this many ticks (-1: run until told)
     std::string screenshotPath;  // saved from the last drawn frame
     bool benchmark = false;      // tick as fast as possible and time every frame
+    // Screensaver mode: the pointer is left as it is and every input event goes past the scene
+    // to the screensaver's window.
+    bool screensaver = false;
 };
 
 // Esc's way out: ends the process at once with status 0, without the tear-down.
@@ -113,6 +116,7 @@ signals:
     void finished();
 
 protected:
+    bool event(QEvent* event) override;
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;

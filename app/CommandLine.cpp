@@ -33,6 +33,21 @@ bool ParseSize(const std::string& text, int* w, int* h) {
 
 }  // namespace
 
+bool ParseWindowId(const std::string& text, unsigned long* id) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    if (digits.empty() || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(digits.c_str(), &end, hex ? 16 : 10);
+    // X window ids fit in 32 bits.
+    if (errno || *end || value == 0 || value > 0xFFFFFFFFull)
+        return false;
+    *id = static_cast<unsigned long>(value);
+    return true;
+}
+
 std::string UsageText() {
     return "Usage: merowfish [options]\n"
            "A three-dimensional aquarium that fills the screen. Esc ends it.\n"
@@ -44,8 +59,16 @@ std::string UsageText() {
            "  --screenshot FILE    save the last drawn frame as a PNG at exit\n"
            "  --storage-dir DIR    keep the settings file in DIR\n"
            "  --benchmark          tick as fast as possible and print frame timings at exit\n"
-           "  --help               show this help\n"
-           "  --version            show the version\n";
+           "  --screen N           the screen for the full-screen tank (default: the one\n"
+           "                       under the pointer, else the primary); the list is below\n"
+           "  -root                screensaver mode on the screensaver's window\n"
+           "                       ($XSCREENSAVER_WINDOW), else on the root window\n"
+           "  -window-id ID        screensaver mode in the window ID (decimal or 0x...)\n"
+           "  --help               show this help and the screens\n"
+           "  --version            show the version\n"
+           "\n"
+           "In screensaver mode the tank fills the given window and follows its size, takes no\n"
+           "input, never writes the settings file and ends quietly on SIGTERM.\n";
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -86,10 +109,35 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             if (!hasValue || args[i + 1].empty())
                 return needValue("a folder"), result;
             o.storageDir = args[++i];
+        } else if (arg == "--screen") {
+            long screen;
+            if (!hasValue)
+                return needValue("a screen number"), result;
+            if (!ParseCount(args[++i], &screen) || screen > 1000) {
+                result.error = "merowfish: bad value for --screen: '" + args[i] +
+                               "' (expected a number from --help's list)";
+                return result;
+            }
+            o.screen = static_cast<int>(screen);
+        } else if (arg == "-root") {
+            o.root = true;
+        } else if (arg == "-window-id") {
+            if (!hasValue)
+                return needValue("a window id"), result;
+            if (!ParseWindowId(args[++i], &o.windowId)) {
+                result.error = "merowfish: bad value for -window-id: '" + args[i] +
+                               "' (expected an X window id, e.g. 0x2c00007)";
+                return result;
+            }
         } else {
             result.error = "merowfish: unknown option '" + arg + "' (try --help)";
             return result;
         }
+    }
+    if (o.screensaver() && (o.windowed() || o.screen >= 0)) {
+        result.error = std::string("merowfish: ") + (o.root ? "-root" : "-window-id") +
+                       " draws into the screensaver's window; it takes no " +
+                       (o.windowed() ? "--window" : "--screen");
     }
     return result;
 }

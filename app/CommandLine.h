@@ -13,8 +13,14 @@ struct CommandLineOptions {
     bool benchmark = false;      // --benchmark: tick as fast as possible, print timings at exit
     bool help = false;
     bool version = false;
+    int screen = -1;  // --screen N: the monitor for the full-screen tank (-1: under the pointer)
+    // Screensaver mode, the way screensavers run their programs: -root draws on the screensaver's
+    // window (XSCREENSAVER_WINDOW) or the root window; -window-id ID into the window ID.
+    bool root = false;
+    unsigned long windowId = 0;
 
     bool windowed() const { return windowWidth > 0; }
+    bool screensaver() const { return root || windowId != 0; }
 };
 
 struct ParseResult {
@@ -23,6 +29,10 @@ struct ParseResult {
 };
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+// An X window id as screensavers write it: decimal or 0x-prefixed hexadecimal, not 0. False for
+// anything else.
+bool ParseWindowId(const std::string& text, unsigned long* id);
 
 // The text --help prints.
 std::string UsageText();

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 #include "platform/MessageBox.h"
@@ -25,6 +26,13 @@ void CMainFrame::resizeEvent(QResizeEvent* event) {
     if (m_container)
         m_container->setGeometry(rect());
     QWidget::resizeEvent(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_wndScene)
+        m_wndScene->OnDestroy();
+    QWidget::closeEvent(event);
+    QApplication::exit(0);
 }
 
 void CMainFrame::focusInEvent(QFocusEvent* event) {

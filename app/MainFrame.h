@@ -19,6 +19,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Closed from the window manager: the tear-down "  Exit" runs, then status 0.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CAquariumScene* m_wndScene = nullptr;  // owned by its container widget

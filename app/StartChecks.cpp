@@ -13,6 +13,7 @@
 namespace {
 std::vector<std::pair<QtMsgType, QString>> g_held;
 QtMessageHandler g_previous = nullptr;
+int g_fatalStatus = 1;
 
 void SayLine(const std::string& line) {
     std::fprintf(stderr, "merowfish: %s\n", line.c_str());
@@ -20,15 +21,15 @@ void SayLine(const std::string& line) {
 }
 
 // Skips Qt's clean-up: after a failed start Qt is half made, and tearing it down can crash.
-[[noreturn]] void EndWithStatusOne() {
+[[noreturn]] void EndWithStatus(int status) {
     RemovePrivateTemporaryDirectory();
-    std::_Exit(1);
+    std::_Exit(status);
 }
 
 void HoldMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
         SayLine("cannot open the display (" + DisplayDescription() + ")");
-        EndWithStatusOne();
+        EndWithStatus(g_fatalStatus);
     }
     g_held.emplace_back(type, text);
 }
@@ -43,7 +44,8 @@ void AddVariable(const char* name, std::string* out) {
 }
 }  // namespace
 
-HeldQtMessages::HeldQtMessages() {
+HeldQtMessages::HeldQtMessages(int fatalStatus) {
+    g_fatalStatus = fatalStatus;
     g_previous = qInstallMessageHandler(HoldMessage);
 }
 
@@ -83,5 +85,5 @@ void EndForMissingOpenGl() {
     SayLine("cannot create an OpenGL context on the display (" + DisplayDescription() + ")");
     if (CanShowMessageBoxes())
         ShowMessageBox("ChoosePixelFormat failed");
-    EndWithStatusOne();
+    EndWithStatus(1);
 }

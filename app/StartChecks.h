@@ -6,10 +6,10 @@ class QSurfaceFormat;
 
 // Keeps Qt's own messages back while it lives. A fatal one (Qt cannot open the display or load
 // its platform plugin) ends the process with one line on standard error naming the display, and
-// status 1, instead of Qt's abort. On passOn() the held messages go out as usual.
+// `fatalStatus`, instead of Qt's abort. On passOn() the held messages go out as usual.
 class HeldQtMessages {
 public:
-    HeldQtMessages();
+    explicit HeldQtMessages(int fatalStatus = 1);
     ~HeldQtMessages();
     HeldQtMessages(const HeldQtMessages&) = delete;
     HeldQtMessages& operator=(const HeldQtMessages&) = delete;

@@ -29,7 +29,8 @@ endforeach()
 set(MEROW_PLAIN_PICTURES bitmap129 bitmap133 bitmap130 bitmap131 bitmap132 bitmap142 bitmap143
     bitmap144 bitmap147 bitmap148 bitmap156 bitmap159 bitmap238 bitmap244 icon180 icon253 icon232
     icon175 icon160 icon133 icon137 icon136 cursor158 cursor159 cursor163 cursor164 cursor167
-    cursor177 cursor169 cursor178)
+    cursor177 cursor169 cursor178 merowfish-16 merowfish-32 merowfish-48 merowfish-64
+    merowfish-128 merowfish-256)
 
 set(qrc_entries "")
 set(rcc_depends "")

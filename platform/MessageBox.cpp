@@ -9,11 +9,16 @@ const char* const kAppName = "MerowFishScr";
 
 namespace {
 std::vector<ShownMessage>* g_capture = nullptr;
+bool g_turnedOff = false;
 }  // namespace
+
+void TurnOffMessageBoxes() {
+    g_turnedOff = true;
+}
 
 bool CanShowMessageBoxes() {
     // Headless runs (tests, benchmarks under Xvfb) ask for no blocking boxes.
-    if (std::getenv("MEROW_NO_MESSAGEBOX"))
+    if (g_turnedOff || std::getenv("MEROW_NO_MESSAGEBOX"))
         return false;
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }

@@ -8,8 +8,12 @@
 // (and written to standard error), so tests and headless runs never hang on a box.
 void ShowMessageBox(const std::string& text, const std::string& caption = "");
 
-// True when a box would really be shown (a widget application, and MEROW_NO_MESSAGEBOX unset).
+// True when a box would really be shown (a widget application, MEROW_NO_MESSAGEBOX unset, and
+// boxes not turned off).
 bool CanShowMessageBoxes();
+
+// Screensaver mode: no box ever opens over the screensaver; messages go to standard error.
+void TurnOffMessageBoxes();
 
 struct ShownMessage {
     std::string text;

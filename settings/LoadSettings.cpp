@@ -164,7 +164,8 @@ int ClampCount(int count) {
 
 void LoadSettings() {
     const std::string path = GetSettingsPath();
-    RemoveOrphanedTemporaries(path);  // a run killed mid-write leaves its temporary behind
+    if (!SettingsReadOnly())
+        RemoveOrphanedTemporaries(path);  // a run killed mid-write leaves its temporary behind
     // Every write-back below reaches the file together, in one replace.
     SettingsFile file(path);
     AquariumSettings& s = g_settings;

@@ -30,6 +30,8 @@ void SettingsFile::WriteInt(const char* section, const char* key, long value) {
 }
 
 void SettingsFile::Commit() {
+    if (SettingsReadOnly())
+        return;
     if (!m_batch.Commit())
         m_writeFailed = true;
 }

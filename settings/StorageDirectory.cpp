@@ -10,6 +10,7 @@
 namespace {
 std::string g_override;
 bool g_warned = false;
+bool g_readOnly = false;
 
 std::string WithSeparator(std::string dir) {
     if (!dir.empty() && dir.back() != '/')
@@ -31,6 +32,14 @@ void SetStorageDirectoryOverride(const std::string& dir) {
     g_override = dir;
 }
 
+void SetSettingsReadOnly(bool readOnly) {
+    g_readOnly = readOnly;
+}
+
+bool SettingsReadOnly() {
+    return g_readOnly;
+}
+
 std::string GetStorageDirectory() {
     std::string dir = g_override;
     if (dir.empty()) {
@@ -38,6 +47,8 @@ std::string GetStorageDirectory() {
         dir = env && *env ? env : PerUserSettingsDirectory();
     }
     std::string why;
+    if (g_readOnly)
+        return WithSeparator(dir);  // read where it is; a missing folder reads as no settings
     if (MakeDirectory(dir, &why))
         return WithSeparator(dir);
 
@@ -57,7 +68,7 @@ std::string GetStorageDirectory() {
 }
 
 std::string GetAssetDirectory(const std::string& storageDir) {
-    if (!storageDir.empty() && IsDirectoryWritable(storageDir))
+    if (!g_readOnly && !storageDir.empty() && IsDirectoryWritable(storageDir))
         return storageDir;
     const std::string fallback = PrivateTemporaryDirectory();
     return fallback.empty() ? storageDir : WithSeparator(fallback);

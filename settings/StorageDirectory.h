@@ -18,3 +18,9 @@ std::string GetSettingsPath();
 
 // Set by the command line's --storage-dir; wins over the environment.
 void SetStorageDirectoryOverride(const std::string& dir);
+
+// Screensaver mode: the settings are read, never written. The storage directory is not created,
+// writes of the settings file are dropped (what was read stays in memory), and the built-in assets
+// are unpacked in this process's private temporary folder, apart from other running aquariums.
+void SetSettingsReadOnly(bool readOnly);
+bool SettingsReadOnly();

@@ -2,12 +2,16 @@
 # Installs the Debian 12 packages the aquarium needs, only those that are missing.
 #   tools/install-deps.sh          to build and run
 #   tools/install-deps.sh --test   also what the tests and benchmarks need
+#   tools/install-deps.sh --package  also what making and checking the Debian package needs
 set -eu
 
 packages="cmake g++ make qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libglu1-mesa-dev
-libsoil-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good xdg-utils"
+libsoil-dev libxcb1-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good xdg-utils"
 if [ "${1:-}" = "--test" ]; then
-    packages="$packages googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool"
+    packages="$packages googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool
+x11-xserver-utils dpkg-dev file desktop-file-utils man-db"
+elif [ "${1:-}" = "--package" ]; then
+    packages="$packages dpkg-dev file desktop-file-utils lintian"
 fi
 
 missing=""

@@ -8,10 +8,19 @@
 
 TEST(CommandLine, BadInputNamesTheOptionOnOneLine) {
     EXPECT_TRUE(ParseCommandLine({"--benchmark"}).options.benchmark);
-    const std::vector<std::string> bad[] = {
+    // Window ids as screensavers write them, in hexadecimal or decimal.
+    EXPECT_EQ(ParseCommandLine({"-window-id", "0x2C00007"}).options.windowId, 0x2C00007u);
+    EXPECT_EQ(ParseCommandLine({"-window-id", "46137351"}).options.windowId, 46137351u);
+    EXPECT_EQ(ParseCommandLine({"--screen", "1"}).options.screen, 1);
+    std::vector<std::vector<std::string>> bad = {
         {"--bogus"},       {"--window", "1024"}, {"--window", "0x768"}, {"--window", "axb"},
         {"--window"},      {"--frames", "-3"},   {"--frames", "12abc"}, {"--frames"},
         {"--storage-dir"}, {"--screenshot", ""}};
+    for (const char* id : {"0x", "0", "0x1ffffffff", "-5", "12g"})
+        bad.push_back({"-window-id", id});
+    bad.insert(bad.end(), {{"-window-id"}, {"--screen", "one"}, {"--screen"}});
+    // Screensaver mode draws where the screensaver says, so it takes no place of its own.
+    bad.insert(bad.end(), {{"-root", "--window", "640x480"}, {"-root", "--screen", "1"}});
     for (const std::vector<std::string>& args : bad) {
         const std::string error = ParseCommandLine(args).error;
         EXPECT_NE(error.find(args[0]), std::string::npos) << error;

@@ -29,12 +29,7 @@ protected:
     // Each test's own home (mode 0700) is also its runtime (locks), temporary and cache folder.
     ChildProcess start(std::vector<std::string> args, std::vector<std::string> env = {},
                        const std::string& program = kProgram) {
-        const std::string h = m_home.path();
-        env.insert(env.begin(),
-                   {"HOME=" + h, "XDG_CACHE_HOME=" + h + "cache", "XDG_CONFIG_HOME=" + h + "config",
-                    "XDG_RUNTIME_DIR=" + h, "TMPDIR=" + h, "MEROW_NO_MESSAGEBOX=1",
-                    "ASAN_OPTIONS=detect_leaks=0", "QT_LOGGING_RULES=qt.multimedia*=false"});
-        return ChildProcess::Start(program, args, env);
+        return ChildProcess::Start(program, args, IsolatedEnvironment(m_home.path(), env));
     }
     TempDir m_home;
     const std::string m_ini = m_home.file("storage/MerowSet.ini");

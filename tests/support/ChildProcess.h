@@ -55,6 +55,18 @@ private:
     std::string m_output;
 };
 
+// Variables that keep a started program's settings, locks, caches and temporary files in `home`
+// (a private folder, with a trailing '/'), with message boxes off; `more` follow.
+inline std::vector<std::string> IsolatedEnvironment(const std::string& home,
+                                                    std::vector<std::string> more = {}) {
+    more.insert(
+        more.begin(),
+        {"HOME=" + home, "XDG_CONFIG_HOME=" + home + "config", "XDG_CACHE_HOME=" + home + "cache",
+         "XDG_RUNTIME_DIR=" + home, "TMPDIR=" + home, "MEROW_NO_MESSAGEBOX=1",
+         "ASAN_OPTIONS=detect_leaks=0", "QT_LOGGING_RULES=qt.multimedia*=false"});
+    return more;
+}
+
 // Polls until the file exists.
 inline bool WaitForFile(const std::string& path, int timeoutMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -2,6 +2,7 @@
 
 #include <future>
 
+#include "AppIcon.h"
 #include "Backdrop.h"
 #include "Background.h"
 #include "BmpFile.h"
@@ -45,6 +46,10 @@ QString WriteAssetSet(const QString& outDir) {
     for (int id : kCursorIds) {
         const QString path = outDir + QString("/plain/cursor%1.png").arg(id);
         check(PaintCursor(id).save(path, "PNG"), path);
+    }
+    for (int size : kAppIconSizes) {
+        const QString path = outDir + QString("/plain/merowfish-%1.png").arg(size);
+        check(PaintAppIcon(size).save(path, "PNG"), path);
     }
     // Pure black would turn into holes in the background.
     check(WriteBmp24(background.get(), outDir + "/BackGround0.bmp", true),

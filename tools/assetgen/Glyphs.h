@@ -9,6 +9,9 @@
 // Paints at 4 times the size and scales down: smooth 32 x 32 art with alpha.
 QImage RenderSmall(int size, const std::function<void(QPainter&)>& paint);
 
+// The glossy aquatic badge every icon sits on, filling the design box.
+void DrawBadge(QPainter& p);
+
 // Outline of a hand pointing up, fingertip at (tipX, tipY).
 QPainterPath HandPath(double tipX, double tipY);
 // A falling water drop whose bottom touches (x, y), r wide.

@@ -7,28 +7,6 @@
 
 namespace {
 
-void Badge(QPainter& p) {
-    const QRectF box(6, 6, 116, 116);
-    QLinearGradient g(box.topLeft(), box.bottomLeft());
-    g.setColorAt(0.0, QColor(112, 204, 218));
-    g.setColorAt(1.0, QColor(22, 96, 148));
-    p.setPen(QPen(QColor(14, 62, 100), 4));
-    p.setBrush(g);
-    p.drawRoundedRect(box, 26, 26);
-    // Gloss on the upper half.
-    QPainterPath clip;
-    clip.addRoundedRect(box.adjusted(4, 4, -4, -4), 22, 22);
-    p.save();
-    p.setClipPath(clip);
-    QLinearGradient gloss(QPointF(0, 8), QPointF(0, 60));
-    gloss.setColorAt(0.0, QColor(255, 255, 255, 110));
-    gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(QRectF(-20, -60, 168, 120));
-    p.restore();
-}
-
 void FishSettingsIcon(QPainter& p) {
     DrawFishGlyph(p, QPointF(58, 58), 86, QColor(250, 130, 30));
     p.setPen(QPen(QColor(20, 80, 30), 3));
@@ -106,7 +84,7 @@ QImage PaintIcon(int id) {
             return QImage();
     }
     return RenderSmall(32, [&](QPainter& p) {
-        Badge(p);
+        DrawBadge(p);
         glyph(p);
     });
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSize>
+#include <optional>
+
+// The X11 windows a screensaver hands over. Need a Qt application on the X11 ("xcb") platform.
+
+// True when Qt runs on an X11 display.
+bool OnX11Display();
+
+// The root window of the default screen.
+unsigned long X11RootWindow();
+
+// The window's size in pixels; nothing when there is no such window (any more).
+std::optional<QSize> X11WindowSize(unsigned long window);
