@@ -76,7 +76,7 @@ void CAquariumScene::resizeGL(int w, int h) {
 
 void CAquariumScene::paintGL() {
     // An expose redraws the tank, and like every frame that is one step of the simulation.
-    if (m_bTornDown)
+    if (m_bTornDown || WindowGone())
         return;
     m_bInPaint = true;
     RenderScene();
@@ -97,6 +97,11 @@ void CAquariumScene::keyPressEvent(QKeyEvent* event) {
 void CAquariumScene::OnTimer() {
     if (m_bTornDown)
         return;
+    if (WindowGone()) {
+        OnDestroy();
+        emit finished();
+        return;
+    }
     const int64_t start = NowMs();
     m_pacer.tickStarted(start);
     ++m_nTicks;
@@ -126,6 +131,16 @@ void CAquariumScene::ReArmTick() {
         m_tickTimer.start(m_pacer.periodMs());
 }
 
+void CAquariumScene::SetWindowCheck(std::function<bool()> windowExists) {
+    m_windowExists = std::move(windowExists);
+}
+
+bool CAquariumScene::WindowGone() {
+    if (!m_bWindowGone && m_windowExists && !m_windowExists())
+        m_bWindowGone = true;
+    return m_bWindowGone;
+}
+
 void CAquariumScene::OnDestroy() {
     if (m_bTornDown)
         return;
@@ -136,7 +151,8 @@ void CAquariumScene::OnDestroy() {
         std::printf("%s\n", m_stats.summary(cpu).c_str());
         std::fflush(stdout);
     }
-    if (!m_bScreenshotSaved && !m_options.screenshotPath.empty() && m_bGlReady && isValid()) {
+    if (!m_bScreenshotSaved && !m_options.screenshotPath.empty() && m_bGlReady && isValid() &&
+        !WindowGone()) {
         // Ended some other way than a --frames run ("  Exit"). What is on the screen cannot be read
         // back everywhere (software GL leaves the front buffer black), so the tank is drawn once
         // more and read back before it would be shown.

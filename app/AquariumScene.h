@@ -3,6 +3,7 @@
 #include <QOpenGLWindow>
 #include <QPoint>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -58,6 +59,9 @@ public:
     void OnSize(int cx, int cy);
     // Releases the context and stops the tick.
     void OnDestroy();
+    // For a window another program owns, which may be destroyed at any moment: asked before every
+    // frame; once it says the window is gone, the scene ends (finished()) without drawing again.
+    void SetWindowCheck(std::function<bool()> windowExists);
 
     // Scene objects and state.
     CBubbleSystem m_Bubbles;
@@ -129,6 +133,8 @@ protected:
 private:
     // Starts the tick again unless it is running or the scene is over.
     void ReArmTick();
+    // True once the window check says the window is gone.
+    bool WindowGone();
     // The Custom Music and Custom Background dialogs, centred; they stay open beside the tank.
     void ShowCustomMusicDialog();
     void ShowCustomBackgroundDialog();
@@ -148,6 +154,8 @@ private:
     bool m_bGrabThisFrame = false;
     bool m_bScreenshotSaved = false;
     bool m_bInPaint = false;
+    std::function<bool()> m_windowExists;
+    bool m_bWindowGone = false;
     long m_nFramesDrawn = 0;
     long m_nTicks = 0;
     std::string m_storageDir;

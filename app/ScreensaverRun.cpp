@@ -72,6 +72,8 @@ int RunInScreensaverWindow(const CommandLineOptions& options, SceneRunOptions ru
     };
     WatchTerminationSignals(end);
     QObject::connect(scene.get(), &CAquariumScene::finished, [] { QGuiApplication::exit(0); });
+    // Not one frame on a window that is gone: software GL would draw at a nonsense size.
+    scene->SetWindowCheck([target] { return X11WindowSize(target).has_value(); });
 
     // The screensaver may resize its window (a preview in a settings dialog) or take it away.
     QTimer sizeCheck;
