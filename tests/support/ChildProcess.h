@@ -33,16 +33,20 @@ public:
     ChildProcess(ChildProcess&&) noexcept = default;  // one still running is killed at the end
 
     // Exit status; -1 when it did not end within timeoutMs (it is then killed) or died of a
-    // signal; -2 when it never started.
+    // signal, and Output() then ends with a line that says which; -2 when it never started.
     int Wait(int timeoutMs) {
         if (m_process->error() == QProcess::FailedToStart)
             return -2;
         if (!m_process->waitForFinished(timeoutMs) && Running()) {
             Kill();
             m_process->waitForFinished(5000);
+            NoteEnd("still running after " + std::to_string(timeoutMs) + " ms: killed");
             return -1;
         }
-        return m_process->exitStatus() == QProcess::NormalExit ? m_process->exitCode() : -1;
+        if (m_process->exitStatus() == QProcess::NormalExit)
+            return m_process->exitCode();
+        NoteEnd("died of signal " + std::to_string(m_process->exitCode()));
+        return -1;
     }
     bool Running() const { return m_process->state() == QProcess::Running; }
     void Kill() { m_process->kill(); }
@@ -51,6 +55,13 @@ public:
 
 private:
     ChildProcess() = default;
+    // A last line of output that says why there is no exit status.
+    void NoteEnd(const std::string& why) {
+        Output();
+        if (!m_output.empty() && m_output.back() != '\n')
+            m_output += '\n';
+        m_output += "[" + why + "]\n";
+    }
     std::unique_ptr<QProcess> m_process = std::make_unique<QProcess>();
     std::string m_output;
 };
