@@ -5,7 +5,8 @@
 set -eu
 
 packages="cmake g++ make qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libglu1-mesa-dev
-libsoil-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good xdg-utils"
+libsoil-dev libxcb1-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+xdg-utils"
 if [ "${1:-}" = "--test" ]; then
     packages="$packages googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool"
 fi
