@@ -52,7 +52,7 @@ public:
     // One whole frame: every per-frame update and the drawing; ends with the buffer swap.
     bool RenderScene();
     // One step of the tank while nobody can see the window: the world moves on exactly as in a
-    // drawn frame (the same random numbers), nothing is drawn and no GL is called. The tools wait.
+    // drawn frame (the same random numbers) and nothing is drawn. The tools wait.
     void StepUnseen();
     // The tick: the frame, then the mode switch.
     void OnTimer();
