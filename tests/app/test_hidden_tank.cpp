@@ -1,6 +1,5 @@
-// A tank nobody can see draws nothing, counted where frames are presented (the swap counter of
-// the measuring tools): not while its window is unmapped (minimised, on another desktop), not
-// while another window covers it completely; seen again, it draws again.
+// A tank nobody can see draws nothing, counted where frames are presented (the measuring tools'
+// swap counter): not while its window is unmapped or completely covered; seen again, it draws.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -19,25 +18,23 @@ TEST(HiddenTank, DrawsNothingWhileUnmappedOrCoveredAndDrawsAgainWhenSeen) {
     EnsureGuiApplication();
     const std::string bin = std::getenv("MEROW_TEST_BINARY_DIR") ?: ".";
     TempDir home;
+    const std::string counter = home.file("presented"), window = home.file("window");
     ChildProcess tank = ChildProcess::Start(
         bin + "/merowfish", {"--window", "320x240", "--storage-dir", home.file("storage")},
-        {"LD_PRELOAD=" + bin + "/tools/measure/libswapcount.so",
-         "SWAPCOUNT_FILE=" + home.file("presented"), "HOME=" + home.path(),
-         "XDG_RUNTIME_DIR=" + home.path(), "MEROW_NO_MESSAGEBOX=1",
+        {"LD_PRELOAD=" + bin + "/tools/measure/libswapcount.so", "SWAPCOUNT_FILE=" + counter,
+         "HOME=" + home.path(), "XDG_RUNTIME_DIR=" + home.path(), "MEROW_NO_MESSAGEBOX=1",
          "ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0"});
-    const std::string window = home.file("window");
-    auto toWindow = [&](const std::string& command) {
-        return std::system(("xdotool " + command + " $(cat " + window + ")").c_str());
+    auto xdotool = [&](const std::string& command) {
+        return std::system(("xdotool " + command).c_str());
     };
     auto presented = [&] {
         long n = 0;
-        std::ifstream(home.file("presented")) >> n;
+        std::ifstream(counter) >> n;
         return n;
     };
-    // Frames presented over a second, once frames under way have gone out (for a slow build,
-    // once half a second has passed without one).
-    auto presentedOverASecond = [&](bool settle) {
-        for (long last = -1, tries = 0; settle && presented() != last && tries < 20; ++tries) {
+    // Over a second; a hidden phase starts once frames under way have gone out.
+    auto presentedOverASecond = [&](bool hidden) {
+        for (long last = -1, tries = 0; hidden && presented() != last && tries < 20; ++tries) {
             last = presented();
             QTest::qWait(500);
         }
@@ -45,15 +42,13 @@ TEST(HiddenTank, DrawsNothingWhileUnmappedOrCoveredAndDrawsAgainWhenSeen) {
         QTest::qWait(1000);
         return presented() - before;
     };
-    ASSERT_EQ(std::system(("xdotool search --sync --onlyvisible --pid " +
-                           std::to_string(tank.Pid()) + " | head -1 >" + window)
-                              .c_str()),
-              0)
-        << tank.Output();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return presented() > 5; }, 30000)) << "shown";
-    ASSERT_EQ(toWindow("windowunmap --sync"), 0);
+    ASSERT_EQ(xdotool("search --sync --onlyvisible --pid " + std::to_string(tank.Pid()) +
+                      " | head -1 >" + window),
+              0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return presented() > 5; }, 30000)) << tank.Output();
+    ASSERT_EQ(xdotool("windowunmap --sync $(cat " + window + ")"), 0);
     EXPECT_EQ(presentedOverASecond(true), 0) << "unmapped";
-    ASSERT_EQ(toWindow("windowmap --sync"), 0);
+    ASSERT_EQ(xdotool("windowmap --sync $(cat " + window + ")"), 0);
     EXPECT_GT(presentedOverASecond(false), 0) << "shown again";
 
     QRasterWindow cover;
