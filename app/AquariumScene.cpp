@@ -65,6 +65,7 @@ bool CAquariumScene::event(QEvent* event) {
 void CAquariumScene::initializeGL() {
     m_nScreenMode = 1;
     InitGL();
+    m_pCovered = std::make_unique<CoveredWindowWatch>(this);
     m_bGlReady = true;
     m_tickTimer.start(0);
 }
@@ -109,8 +110,15 @@ void CAquariumScene::OnTimer() {
     m_bGrabThisFrame = last && !m_options.screenshotPath.empty();
 
     const auto t0 = std::chrono::steady_clock::now();
-    makeCurrent();
-    RenderScene();
+    // Minimised, on another desktop, fully covered or unmapped: the tank keeps its pace and
+    // moves on, but draws nothing nobody would see. Showing it again brings an expose, which
+    // paints a whole frame.
+    if (IsSeen()) {
+        makeCurrent();
+        RenderScene();
+    } else {
+        StepUnseen();
+    }
     const auto t1 = std::chrono::steady_clock::now();
     if (m_options.benchmark)
         m_stats.add(std::chrono::duration<double, std::milli>(t1 - t0).count());
@@ -124,6 +132,14 @@ void CAquariumScene::OnTimer() {
     }
     // Ticks that would have piled up during a slow frame are dropped, not caught up.
     m_tickTimer.start(static_cast<int>(m_pacer.delayAfterTick(NowMs())));
+}
+
+bool CAquariumScene::IsSeen() const {
+    // An embedded window keeps counting as exposed when its frame is unmapped or minimised.
+    const QWindow* top = this;
+    while (top->parent())
+        top = top->parent();
+    return isExposed() && top->isExposed() && !(m_pCovered && m_pCovered->covered());
 }
 
 void CAquariumScene::ReArmTick() {

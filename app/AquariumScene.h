@@ -14,6 +14,7 @@
 #include "app/ToolModes.h"
 #include "fish/Fish.h"
 #include "fish/FishTank.h"
+#include "platform/CoveredWindow.h"
 #include "scene/BackgroundMesh.h"
 #include "scene/BubbleSystem.h"
 #include "scene/FoodPellet.h"
@@ -54,6 +55,9 @@ public:
     void SetupTankBounds();
     // One whole frame: every per-frame update and the drawing; ends with the buffer swap.
     bool RenderScene();
+    // One step of the tank while nobody can see the window: the world moves on exactly as in a
+    // drawn frame (the same random numbers) and nothing is drawn. The tools wait.
+    void StepUnseen();
     // The tick: the frame, then the mode switch.
     void OnTimer();
     void OnSize(int cx, int cy);
@@ -138,16 +142,24 @@ private:
     // The Custom Music and Custom Background dialogs, centred; they stay open beside the tank.
     void ShowCustomMusicDialog();
     void ShowCustomBackgroundDialog();
+    // Whether anyone can see the tank: the window and its frame are on the screen, not minimised
+    // or unmapped, and not completely under other windows.
+    bool IsSeen() const;
     // An event's position in device pixels, y downwards.
     QPoint DevicePoint(const QMouseEvent* event) const;
 
     FishTankRefs FishTank();
+    // The frame: the step, drawn and swapped when draw is set.
+    bool RunFrame(bool draw);
+    // Camera, viewport, clear, light and fog of a drawn frame.
+    void BeginFrame();
     void DrawBackground(float light);
     void saveScreenshot();
 
     SceneRunOptions m_options;
     QTimer m_tickTimer;
     TickPacer m_pacer;
+    std::unique_ptr<CoveredWindowWatch> m_pCovered;  // from the first frame on
     FrameStats m_stats;
     bool m_bGlReady = false;
     bool m_bTornDown = false;

@@ -129,16 +129,19 @@ void CBubbleSystem::Render(int count) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
+void CBubbleSystem::Advance(int count) {
+    m_nCount = ClampCount(count);
+    for (int i = 0; i < m_nCount; ++i) {  // the two jitter draws per particle
+        Rand();
+        Rand();
+    }
+    Update();
+}
+
 void CBubbleSystem::PreWarm(int passes, int count) {
     const int n = ClampCount(count);
-    for (int pass = 0; pass < passes; ++pass) {
-        m_nCount = n;
-        for (int i = 0; i < n; ++i) {  // the two jitter draws per particle
-            Rand();
-            Rand();
-        }
-        Update();
-    }
+    for (int pass = 0; pass < passes; ++pass)
+        Advance(n);
     if (passes <= 0 || QOpenGLContext::currentContext() == nullptr)
         return;
     // What drawing would have left: the texture bound, the last corner's texture coordinate,
@@ -153,6 +156,12 @@ void CBubbleSystem::PreWarm(int passes, int count) {
 
 int BubbleCountFromSetting(int setting) {
     return 1000 - std::clamp(setting, 0, 1000);
+}
+
+void AdvanceBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count,
+                          float surfaceY) {
+    bubbles.SetCeiling(surfaceY - source[1]);
+    bubbles.Advance(count);
 }
 
 void ComputeBubbleSource(int rows, float tankMinY, float tankMinZ, float source[3]) {

@@ -50,6 +50,8 @@ public:
     // Draws the first count particles (count kept within the allocation), then Update; leaves
     // the blend function at (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA). GL context required.
     void Render(int count);
+    // Render(count) without drawing: the same particles and the same Rand() draws; no GL.
+    void Advance(int count);
     // The same as `passes` calls of Render(count) without drawing anything: the same particles,
     // the same Rand() draws and the same GL state left behind (when a context is current).
     void PreWarm(int passes, int count);
@@ -80,3 +82,6 @@ void ComputeBubbleSource(int rows, float tankMinY, float tankMinZ, float source[
 // get fade 0 would rise for ever, and within minutes of frames the streams would run dry.
 void DrawBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count,
                        float surfaceY = 21.0f);
+// The same step without drawing (no GL).
+void AdvanceBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count,
+                          float surfaceY = 21.0f);

@@ -67,8 +67,8 @@ void CFoodPellet::DropAt(float x, float y, float z) {
     Reset();
 }
 
-void CFoodPellet::Draw() {
-    const bool gl = HaveGl();
+void CFoodPellet::Draw(bool show) {
+    const bool gl = show && HaveGl();
     if (gl) {
         glTranslatef(m_vDrop[0], m_vDrop[1], m_vDrop[2]);
         glPushMatrix();

@@ -14,7 +14,9 @@ public:
     void DropAt(float x, float y, float z);  // m_vDrop = (x, y, z), then Reset
     bool IsActive() const { return m_bActive; }
     void SetActive(bool active) { m_bActive = active; }
-    void Draw();                              // draw if alive (else deactivate), then Update
+    // Draws if alive (else deactivates), then Update; without `show` (or without a current GL
+    // context) only the motion.
+    void Draw(bool show = true);
     void Push(float dx, float dy, float dz);  // nudge towards a fish's mouth
     void Eat() { m_fAlive = 0.0f; }
     void Update();  // one frame of sinking / lying on the floor

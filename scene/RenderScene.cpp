@@ -10,8 +10,81 @@
 #include "scene/ScreenGeometry.h"
 
 bool CAquariumScene::RenderScene() {
+    return RunFrame(true);
+}
+
+void CAquariumScene::StepUnseen() {
+    RunFrame(false);
+}
+
+bool CAquariumScene::RunFrame(bool draw) {
     if (!m_pWater)
         return false;  // the set-up did not get that far: nothing to draw
+    const int w = m_nWidth, h = m_nHeight;
+    const bool showBackground = g_settings.nBackgroundStyle == 0 && g_settings.nShowTerra != 0;
+
+    if (draw) {
+        BeginFrame();
+        // The background picture lies behind everything in the tank, so it is drawn before the
+        // fish and without depth: each fish then covers it just as a depth-tested picture drawn
+        // after the fish would be covered, at a fraction of the cost. Its motion keeps its place
+        // in the frame.
+        if (showBackground)
+            DrawBackground(LightComponent(g_settings.nLightLevel));
+    }
+
+    FishTankRefs tank = FishTank();
+    RunFishFrame(tank, g_settings.nFishCount, m_nFishTex, draw);
+
+    if (showBackground) {
+        BackgroundRainDrop(*m_pWater, w, h);
+        BackgroundRippleStep(*m_pWater, w, h);
+    }
+
+    if (draw)
+        glDisable(GL_LIGHTING);
+    for (CFoodPellet& pellet : m_Food) {
+        if (!pellet.IsActive())
+            continue;
+        if (draw)
+            glPushMatrix();
+        pellet.Draw(draw);
+        if (draw)
+            glPopMatrix();
+    }
+    AutoDropPellet(m_Food, m_nPelletDropCounter);
+
+    // Bubbles rise in every frame, so the bubble count is something a user can see.
+    if (draw) {
+        DrawBubbleStreams(m_Bubbles, m_vBubbleSource, m_nBubbleCount);
+    } else {
+        AdvanceBubbleStreams(m_Bubbles, m_vBubbleSource, m_nBubbleCount);
+    }
+
+    if (!draw) {
+        // Nobody can point at a tank nobody sees: the tools wait for the next drawn frame. The
+        // Ripple tool's waves still run at their own pace.
+        if (m_nMode == kModeRipple)
+            m_pWater->Step();
+        return true;
+    }
+
+    // After everything in the tank is drawn: the probe strips write depth.
+    RunToolStep();
+
+    if (m_nMode == kModeRipple)
+        RippleOverlay(*m_pWater, m_nRippleTex, w, h);
+
+    glFinish();
+    ++m_nFramesDrawn;
+    if (m_bGrabThisFrame)
+        saveScreenshot();
+    if (!m_bInPaint)
+        context()->swapBuffers(this);
+    return true;
+}
+
+void CAquariumScene::BeginFrame() {
     const int w = m_nWidth, h = m_nHeight;
 
     // Projection: 0.4 half-height at the near plane, widened along the longer side.
@@ -40,49 +113,6 @@ bool CAquariumScene::RenderScene() {
     glFogf(GL_FOG_DENSITY, fogDensity);
     if (fogDensity > 0.0f)
         glEnable(GL_FOG);
-
-    // The background picture lies behind everything in the tank, so it is drawn before the fish
-    // and without depth: each fish then covers it just as a depth-tested picture drawn after the
-    // fish would be covered, at a fraction of the cost. Its motion keeps its place in the frame.
-    const bool showBackground = g_settings.nBackgroundStyle == 0 && g_settings.nShowTerra != 0;
-    if (showBackground)
-        DrawBackground(light);
-
-    FishTankRefs tank = FishTank();
-    RunFishFrame(tank, g_settings.nFishCount, m_nFishTex, true);
-
-    if (showBackground) {
-        BackgroundRainDrop(*m_pWater, w, h);
-        BackgroundRippleStep(*m_pWater, w, h);
-    }
-
-    glDisable(GL_LIGHTING);
-
-    for (CFoodPellet& pellet : m_Food) {
-        if (!pellet.IsActive())
-            continue;
-        glPushMatrix();
-        pellet.Draw();
-        glPopMatrix();
-    }
-    AutoDropPellet(m_Food, m_nPelletDropCounter);
-
-    // Bubbles rise in every frame, so the bubble count is something a user can see.
-    DrawBubbleStreams(m_Bubbles, m_vBubbleSource, m_nBubbleCount);
-
-    // After everything in the tank is drawn: the probe strips write depth.
-    RunToolStep();
-
-    if (m_nMode == kModeRipple)
-        RippleOverlay(*m_pWater, m_nRippleTex, w, h);
-
-    glFinish();
-    ++m_nFramesDrawn;
-    if (m_bGrabThisFrame)
-        saveScreenshot();
-    if (!m_bInPaint)
-        context()->swapBuffers(this);
-    return true;
 }
 
 void CAquariumScene::DrawBackground(float light) {

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QOpenGLFramebufferObject>
 #include <cmath>
 #include <vector>
 
@@ -181,5 +182,126 @@ BENCHMARK(BM_WaterFrameGl)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true)
     ->MinTime(0.5);
+
+// A whole-window textured fill at 1680 x 1050, the picture a 1024 x 1024 opaque mipmapped one:
+//   0  a window-sized texture drawn 1:1 with nearest filtering: the cheapest textured fill
+//   1  the same with linear filtering
+//   2  the rippled picture as the frame draws it, with a new drop and a ripple step each time
+//   3  the rippled picture kept in a window-sized texture: the grid cells whose texture
+//      coordinates changed since the last time are drawn into it, then it is shown as in 0.
+// "redrawn" is the share of the grid's cells that 3 drew into its copy.
+void BM_BackgroundFill(benchmark::State& state) {
+    static GlTestContext ctx;
+    if (!ctx.available()) {
+        state.SkipWithError("no GL context (run under Xvfb)");
+        return;
+    }
+    ctx.makeCurrent();
+    const int variant = static_cast<int>(state.range(0));
+    const int w = 1680, h = 1050;
+    QOpenGLFramebufferObject frame(w, h, QOpenGLFramebufferObject::Depth);
+    QOpenGLFramebufferObject copy(w, h);
+    SetUpTankGlState();
+    const GLuint picture = MakePictureTexture(1024, true);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    SeedRand(1);
+    CRippleSurface water;
+    water.Init(w, h);
+    CRippleSurface::Point drawn[kRippleGrid][kRippleGrid];  // what the copy shows
+    bool first = true;
+    double redrawn = 0.0;
+
+    // The copy (or the picture) over the whole viewport, one texel per pixel.
+    auto showOneToOne = [](GLuint texture, GLint filter) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        glPushAttrib(GL_ENABLE_BIT);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_FOG);
+        glDisable(GL_BLEND);
+        glDisable(GL_DEPTH_TEST);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 0), glVertex2f(-1, -1);
+        glTexCoord2f(1, 0), glVertex2f(1, -1);
+        glTexCoord2f(1, 1), glVertex2f(1, 1);
+        glTexCoord2f(0, 1), glVertex2f(-1, 1);
+        glEnd();
+        glPopAttrib();
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    };
+
+    for (auto _ : state) {
+        frame.bind();
+        BeginTankFrame(w, h, false);
+        if (variant == 0 || variant == 1) {
+            showOneToOne(variant == 0 ? copy.texture() : picture,
+                         variant == 0 ? GL_NEAREST : GL_LINEAR);
+        } else if (variant == 2) {
+            BackgroundRainDrop(water, w, h);
+            DrawBackgroundBehindAll(water, picture, 64.0f, 1.0f);
+            BackgroundRippleStep(water, w, h);
+        } else {
+            BackgroundRainDrop(water, w, h);
+            copy.bind();
+            bool moved[kRippleGrid][kRippleGrid];
+            for (int i = 0; i < kRippleGrid; ++i) {
+                for (int j = 0; j < kRippleGrid; ++j) {
+                    const CRippleSurface::Point& p = water.m_grid[i][j];
+                    moved[i][j] = first || p.s != drawn[i][j].s || p.t != drawn[i][j].t;
+                    drawn[i][j] = p;
+                }
+            }
+            first = false;
+            glBindTexture(GL_TEXTURE_2D, picture);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            glDisable(GL_DEPTH_TEST);
+            glDisable(GL_BLEND);
+            glPushMatrix();
+            glTranslatef(0.0f, 0.0f, -110.0f);
+            glScalef(64.0f, 40.0f, 1.0f);
+            glBegin(GL_TRIANGLES);
+            auto vertex = [&](int i, int j) {
+                glTexCoord2f(water.m_grid[i][j].s, water.m_grid[i][j].t);
+                glVertex3f(water.m_grid[i][j].x, water.m_grid[i][j].y, 0.0f);
+            };
+            for (int i = 0; i + 1 < kRippleGrid; ++i) {
+                for (int j = 0; j + 1 < kRippleGrid; ++j) {
+                    if (!(moved[i][j] || moved[i + 1][j] || moved[i][j + 1] || moved[i + 1][j + 1]))
+                        continue;
+                    redrawn += 1.0 / ((kRippleGrid - 1) * (kRippleGrid - 1));
+                    vertex(i, j + 1), vertex(i + 1, j + 1), vertex(i, j);
+                    vertex(i + 1, j + 1), vertex(i + 1, j), vertex(i, j);
+                }
+            }
+            glEnd();
+            glPopMatrix();
+            glEnable(GL_BLEND);
+            glEnable(GL_DEPTH_TEST);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+            frame.bind();
+            showOneToOne(copy.texture(), GL_NEAREST);
+            BackgroundRippleStep(water, w, h);
+        }
+        glFinish();
+    }
+    if (variant == 3)
+        state.counters["redrawn"] = redrawn / state.iterations();
+    state.SetLabel("ms per fill at 1680x1050");
+    glDeleteTextures(1, &picture);
+    QOpenGLFramebufferObject::bindDefault();
+}
+BENCHMARK(BM_BackgroundFill)
+    ->ArgName("variant")
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(600);
 
 }  // namespace
