@@ -1,0 +1,184 @@
+// The Custom Music dialog driven as a person drives it, and the built-in tune, playing real files
+// through the sound server that tools/run-tests.sh starts (a null sink).
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "controls/CLedCheckBox.h"
+#include "controls/CReportList.h"
+#include "media/BuiltInMusic.h"
+#include "media/CCustomMusicDlg.h"
+#include "media/MusicFlags.h"
+#include "platform/MessageBox.h"
+#include "scene/Assets.h"
+#include "settings/AquariumSettings.h"
+#include "settings/StorageDirectory.h"
+#include "support/TempDir.h"
+#include "support/WidgetApplication.h"
+
+namespace {
+
+using Dlg = CCustomMusicDlg;
+
+class MusicDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureWidgetApplication();
+        SetStorageDirectoryOverride(m_dir.path());
+        CaptureMessageBoxes(&m_messages);
+        g_bOwnMusicOn = g_bBuiltInMusicPending = true;
+    }
+    void TearDown() override { CaptureMessageBoxes(nullptr); }
+
+    // A sine tone made now with sox; the test is skipped without it.
+    std::string Tone(const std::string& name, double seconds, int hz = 440) {
+        const std::string wav = m_dir.file(name + ".wav");
+        if (QProcess::execute(
+                "sox", {"-q", "-n", "-r", "22050", "-c", "1", QString::fromStdString(wav), "synth",
+                        QString::number(seconds), "sine", QString::number(hz)}))
+            return "";
+        return wav;
+    }
+    // The dialog over this "Custom Settings" section.
+    std::unique_ptr<Dlg> Open(const std::string& section) {
+        WriteFileBytes(m_dir.file("MerowSet.ini"), "[Custom Settings]\n" + section);
+        return std::make_unique<Dlg>();
+    }
+    static std::string Rows(const std::vector<std::string>& paths) {
+        std::string text = "MusicSum=" + std::to_string(paths.size()) + "\n";
+        for (size_t i = 0; i < paths.size(); ++i)
+            text += "MusicList" + std::to_string(i) + "=" + paths[i] + "\n";
+        return text;
+    }
+    std::string Saved() const {
+        std::string text = ReadFileBytes(m_dir.file("MerowSet.ini"));
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+        return text;
+    }
+
+    static void Click(Dlg& d, int id) { QTest::mouseClick(d.Control(id), Qt::LeftButton); }
+    static CReportList& List(Dlg& d) { return *static_cast<CReportList*>(d.Control(Dlg::kIdList)); }
+    static void ClickRow(Dlg& d, int row) {
+        CReportList& list = List(d);
+        const QRect cell = list.visualRect(list.model()->index(row, 0));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    static bool Enabled(Dlg& d, int id) { return d.Control(id)->isEnabled(); }
+    static bool Checked(Dlg& d, int id) {
+        return static_cast<CLedCheckBox*>(d.Control(id))->GetCheck() == 1;
+    }
+
+    TempDir m_dir;
+    std::vector<ShownMessage> m_messages;
+};
+
+#define REQUIRE(path)   \
+    if ((path).empty()) \
+    GTEST_SKIP() << "needs sox to make music files"
+
+TEST_F(MusicDialog, TemplateLookEnterDoesNothingEscapeAndCloseBoxHideAndSave) {
+    auto d = Open("");
+    EXPECT_EQ(d->windowTitle(), "Custom Music - Merow Fish Screensaver 1.1");
+    EXPECT_FALSE(d->isModal());
+    EXPECT_TRUE(!Checked(*d, Dlg::kIdOnOff) && Checked(*d, Dlg::kIdRepeatOne) &&
+                !Checked(*d, Dlg::kIdRepeatAll) && !Checked(*d, Dlg::kIdRandom));
+    EXPECT_EQ(static_cast<QSlider*>(d->Control(Dlg::kIdVolume))->value(), 1000);
+    EXPECT_EQ(List(*d).columnWidth(0), 500);
+    EXPECT_EQ(List(*d).palette().color(QPalette::Base), QColor(207, 184, 130));
+    d->show();
+    QTest::keyClick(d.get(), Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible()) << "Enter does nothing";
+    QTest::keyClick(d.get(), Qt::Key_Escape);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_NE(Saved().find("RandomMusic=0\nCycMusic=0\nRepeatMusic=1\nOwnMusic=0\nMusicSum=0"),
+              std::string::npos)
+        << Saved();
+    d->show();
+    Click(*d, Dlg::kIdRandom);
+    EXPECT_TRUE(Checked(*d, Dlg::kIdRandom) && !Checked(*d, Dlg::kIdRepeatOne));
+    d->close();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_NE(Saved().find("RandomMusic=1\nCycMusic=0\nRepeatMusic=0"), std::string::npos)
+        << Saved();
+}
+
+TEST_F(MusicDialog, SavedListLoadsWholeStartsWhenOwnMusicIsSetAndRemoveNeedsASelection) {
+    const std::string a = Tone("a", 3.0), b = Tone(std::string(150, 'b') + " c", 3.0);
+    REQUIRE(b);
+    auto d = Open("CycMusic=1\nRepeatMusic=1\nOwnMusic=1\n" + Rows({a, b}) + "MusicList7=kept\n");
+    EXPECT_TRUE(Checked(*d, Dlg::kIdRepeatAll) && !Checked(*d, Dlg::kIdRepeatOne));
+    ASSERT_EQ(List(*d).rowCount(), 2);
+    EXPECT_EQ(List(*d).Text(1, 0).toStdString(), b) << "a long path is read whole";
+    EXPECT_EQ(d->m_nPlayState, Dlg::kPlaying) << "own music was on: it plays at once";
+    EXPECT_TRUE(d->m_nCurrentTrack == 0 && g_nHighlightedTrack == 0);
+    EXPECT_FALSE(Enabled(*d, Dlg::kIdAddMusic) || Enabled(*d, Dlg::kIdRemove) ||
+                 Enabled(*d, Dlg::kIdRemoveAll) || Enabled(*d, Dlg::kIdPlay));
+    Click(*d, Dlg::kIdStop);
+    EXPECT_TRUE(d->m_nPlayState == Dlg::kStopped && g_nHighlightedTrack == -1);
+    EXPECT_TRUE(Enabled(*d, Dlg::kIdRemove) && Enabled(*d, Dlg::kIdPlay));
+    Click(*d, Dlg::kIdRemove);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text, "Please select an item from the music list!");
+    EXPECT_EQ(List(*d).rowCount(), 2);
+    ClickRow(*d, 0);
+    Click(*d, Dlg::kIdRemove);
+    ASSERT_EQ(List(*d).rowCount(), 1);
+    EXPECT_EQ(List(*d).Text(0, 0).toStdString(), b);
+    d->reject();
+    EXPECT_NE(
+        Saved().find("MusicSum=1\nMusicList0=" + b + "\nMusicList1=" + b + "\nMusicList7=kept\n"),
+        std::string::npos)
+        << "keys past the count stay: " << Saved();
+    auto huge = Open("MusicSum=2000000000\n");
+    EXPECT_LE(List(*huge).rowCount(), 1000) << "a hand-edited count does not hang the start";
+}
+
+// The row playing at each start of a track (its place drops back), until `count` starts or 10 s.
+std::vector<int> TrackStarts(Dlg& d, size_t count) {
+    std::vector<int> rows{d.m_nCurrentTrack};
+    QElapsedTimer clock;
+    clock.start();
+    for (int last = d.m_nPosition; rows.size() < count && clock.elapsed() < 10000;) {
+        QTest::qWait(20);
+        if (d.m_nPosition + 200 < last)
+            rows.push_back(d.m_nCurrentTrack);
+        last = d.m_nPosition;
+    }
+    return rows;
+}
+
+TEST_F(MusicDialog, RepeatAllPlaysTheRowsInTurnAndRepeatOneRestartsTheTrack) {
+    const std::string tones[] = {Tone("a", 0.5, 330), Tone("b", 0.5, 440), Tone("c", 0.5, 550)};
+    REQUIRE(tones[2]);
+    auto d = Open("");
+    for (const std::string& tone : tones) {  // through the open-file dialog
+        QTimer chooser;
+        QObject::connect(&chooser, &QTimer::timeout, [&] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (auto* name = files ? files->findChild<QLineEdit*>("fileNameEdit") : nullptr) {
+                name->setText(QString::fromStdString(tone));  // typed in, then Enter
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        });
+        chooser.start(50);
+        Click(*d, Dlg::kIdAddMusic);
+    }
+    ASSERT_EQ(List(*d).rowCount(), 3);
+    Click(*d, Dlg::kIdRepeatAll);
+    Click(*d, Dlg::kIdPlay);
+    EXPECT_EQ(TrackStarts(*d, 4), (std::vector<int>{0, 1, 2, 0}));
+    Click(*d, Dlg::kIdStop);
+    Click(*d, Dlg::kIdRepeatOne);
+    ClickRow(*d, 1);
+    Click(*d, Dlg::kIdPlay);
+    EXPECT_EQ(TrackStarts(*d, 2), (std::vector<int>{1, 1})) << "played to its end, and again";
+}
+
+}  // namespace
