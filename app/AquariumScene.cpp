@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "media/BuiltInMusic.h"
+#include "media/CCustomMusicDlg.h"
 #include "platform/UserDirectories.h"
 
 namespace {
@@ -100,6 +102,8 @@ void CAquariumScene::OnTimer() {
     const auto t1 = std::chrono::steady_clock::now();
     if (m_options.benchmark)
         m_stats.add(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    // Own music or the built-in tune, never both.
+    RunMusicStep();
     // The tool chosen on the tool bar is the tool in use from now on.
     m_nMode = m_ToolBar.m_nMode;
 
@@ -139,6 +143,7 @@ void CAquariumScene::OnDestroy() {
     }
     if (isValid())
         doneCurrent();
+    m_pMusicDlg.reset();
 }
 
 void CAquariumScene::saveScreenshot() {

@@ -5,6 +5,7 @@
 #include "app/AquariumScene.h"
 #include "app/StartChecks.h"
 #include "fish/FishTank.h"
+#include "media/CCustomMusicDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
 #include "scene/FixedGlState.h"
@@ -73,6 +74,10 @@ void CAquariumScene::InitGL() {
         pellet.Reset();
 
     ApplyStartFog();
+
+    // Made once, hidden; from now on its timer runs the playlist and the "On/Off" switch.
+    m_pMusicDlg = std::make_unique<CCustomMusicDlg>();
+    m_pMusicDlg->hide();
 }
 
 void CAquariumScene::OnSize(int cx, int cy) {
