@@ -5,7 +5,6 @@
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QThread>
-#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -30,10 +29,6 @@ void QuietSoundServerMessages(QtMsgType type, const QMessageLogContext& context,
         qt_message_output(type, context, message);
 }
 
-void StopAtExit() {
-    StopSoundThreads();
-}
-
 }  // namespace
 
 QThread* SoundThreadFor(SoundThread which) {
@@ -41,10 +36,13 @@ QThread* SoundThreadFor(SoundThread which) {
     QThread*& thread = g_threads[which == SoundThread::Tune ? 0 : 1];
     if (!thread) {
         static const bool once = [] {
+            // Where no sound server runs, GStreamer would try OpenAL's sink before settling on a
+            // silent one, and OpenAL fills the terminal with the sound library's complaints.
+            if (qEnvironmentVariableIsEmpty("GST_PLUGIN_FEATURE_RANK"))
+                qputenv("GST_PLUGIN_FEATURE_RANK", "openalsink:NONE");
             QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
             g_previousHandler = qInstallMessageHandler(QuietSoundServerMessages);
-            qAddPostRoutine(StopAtExit);
-            std::atexit(StopAtExit);
+            qAddPostRoutine(StopSoundThreads);
             return true;
         }();
         (void)once;

@@ -27,6 +27,7 @@ void PostTo(QObject* target, Work&& work) {
 // Called first on each sound thread: Qt's sound layer is set up once, by one thread at a time.
 void InitSoundBackendOnce();
 
-// Ends both threads after the work posted so far (objects whose deletion was posted are deleted),
-// waiting a few seconds at most. Runs by itself when the application object goes, and at exit.
+// Ends both threads (objects whose deletion was posted are deleted first), waiting a few seconds
+// at most. Runs by itself when the application object goes; a process that keeps its application
+// object to the end calls it before it exits.
 void StopSoundThreads();

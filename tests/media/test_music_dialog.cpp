@@ -2,6 +2,7 @@
 // through the sound server that tools/run-tests.sh starts (a null sink).
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -10,12 +11,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <set>
 
 #include "controls/CLedCheckBox.h"
 #include "controls/CReportList.h"
 #include "media/BuiltInMusic.h"
 #include "media/CCustomMusicDlg.h"
 #include "media/MusicFlags.h"
+#include "media/SoundThreads.h"
 #include "platform/MessageBox.h"
 #include "scene/Assets.h"
 #include "settings/AquariumSettings.h"
@@ -27,6 +30,12 @@ namespace {
 
 using Dlg = CCustomMusicDlg;
 
+// The sound threads end before the process does, as the program's own exit ends them.
+struct EndSoundThreads : ::testing::Environment {
+    void TearDown() override { StopSoundThreads(); }
+};
+const auto* const g_endSoundThreads = ::testing::AddGlobalTestEnvironment(new EndSoundThreads);
+
 class MusicDialog : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -37,14 +46,16 @@ protected:
     }
     void TearDown() override { CaptureMessageBoxes(nullptr); }
 
-    // A sine tone made now with sox; the test is skipped without it.
+    // A sine tone made now with sox (and lame for ".mp3"); "" without them.
     std::string Tone(const std::string& name, double seconds, int hz = 440) {
-        const std::string wav = m_dir.file(name + ".wav");
-        if (QProcess::execute(
-                "sox", {"-q", "-n", "-r", "22050", "-c", "1", QString::fromStdString(wav), "synth",
-                        QString::number(seconds), "sine", QString::number(hz)}))
+        const QString wav = QString::fromStdString(m_dir.file(name + ".wav"));
+        if (QProcess::execute("sox", {"-q", "-n", "-r", "22050", "-c", "1", wav, "synth",
+                                      QString::number(seconds), "sine", QString::number(hz)}))
             return "";
-        return wav;
+        if (!QString::fromStdString(name).endsWith(".mp3"))
+            return wav.toStdString();
+        const std::string mp3 = m_dir.file(name);
+        return QProcess::execute("lame", {"--silent", wav, QString::fromStdString(mp3)}) ? "" : mp3;
     }
     // The dialog over this "Custom Settings" section.
     std::unique_ptr<Dlg> Open(const std::string& section) {
@@ -79,9 +90,9 @@ protected:
     std::vector<ShownMessage> m_messages;
 };
 
-#define REQUIRE(path)   \
-    if ((path).empty()) \
-    GTEST_SKIP() << "needs sox to make music files"
+#define REQUIRE(made) \
+    if (!(made))      \
+    GTEST_SKIP() << "needs sox and lame to make music files"
 
 TEST_F(MusicDialog, TemplateLookEnterDoesNothingEscapeAndCloseBoxHideAndSave) {
     auto d = Open("");
@@ -111,7 +122,7 @@ TEST_F(MusicDialog, TemplateLookEnterDoesNothingEscapeAndCloseBoxHideAndSave) {
 
 TEST_F(MusicDialog, SavedListLoadsWholeStartsWhenOwnMusicIsSetAndRemoveNeedsASelection) {
     const std::string a = Tone("a", 3.0), b = Tone(std::string(150, 'b') + " c", 3.0);
-    REQUIRE(b);
+    REQUIRE(!b.empty());
     auto d = Open("CycMusic=1\nRepeatMusic=1\nOwnMusic=1\n" + Rows({a, b}) + "MusicList7=kept\n");
     EXPECT_TRUE(Checked(*d, Dlg::kIdRepeatAll) && !Checked(*d, Dlg::kIdRepeatOne));
     ASSERT_EQ(List(*d).rowCount(), 2);
@@ -140,6 +151,22 @@ TEST_F(MusicDialog, SavedListLoadsWholeStartsWhenOwnMusicIsSetAndRemoveNeedsASel
     EXPECT_LE(List(*huge).rowCount(), 1000) << "a hand-edited count does not hang the start";
 }
 
+// The tank's tick: the music step every 20 ms, noting the longest time between two ticks.
+struct Tick {
+    Tick() {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            worstMs = qMax(worstMs, clock.restart());
+            RunMusicStep();
+        });
+        clock.start();
+        timer.start(20);
+    }
+    ~Tick() { std::printf("worst tick gap %lld ms\n", worstMs); }
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 worstMs = 0;
+};
+
 // The row playing at each start of a track (its place drops back), until `count` starts or 10 s.
 std::vector<int> TrackStarts(Dlg& d, size_t count) {
     std::vector<int> rows{d.m_nCurrentTrack};
@@ -155,8 +182,8 @@ std::vector<int> TrackStarts(Dlg& d, size_t count) {
 }
 
 TEST_F(MusicDialog, RepeatAllPlaysTheRowsInTurnAndRepeatOneRestartsTheTrack) {
-    const std::string tones[] = {Tone("a", 0.5, 330), Tone("b", 0.5, 440), Tone("c", 0.5, 550)};
-    REQUIRE(tones[2]);
+    const std::string tones[] = {Tone("a", 0.5, 330), Tone("b.mp3", 0.5, 440), Tone("c", 0.5, 550)};
+    REQUIRE(!tones[1].empty() && !tones[2].empty());
     auto d = Open("");
     for (const std::string& tone : tones) {  // through the open-file dialog
         QTimer chooser;
@@ -179,6 +206,82 @@ TEST_F(MusicDialog, RepeatAllPlaysTheRowsInTurnAndRepeatOneRestartsTheTrack) {
     ClickRow(*d, 1);
     Click(*d, Dlg::kIdPlay);
     EXPECT_EQ(TrackStarts(*d, 2), (std::vector<int>{1, 1})) << "played to its end, and again";
+}
+
+TEST_F(MusicDialog, PlayWithNoSelectionTakesRowZeroOrADrawnOneAClickedRowWaitsForPlay) {
+    const std::string a = Tone("a", 3), b = Tone("b", 3), c = Tone("c", 3);
+    REQUIRE(!c.empty());
+    auto d = Open(Rows({a, b, c}));
+    Tick tick;
+    Click(*d, Dlg::kIdPlay);
+    EXPECT_TRUE(d->m_nPlayState == Dlg::kPlaying && d->m_nCurrentTrack == 0);
+    Click(*d, Dlg::kIdStop);
+    Click(*d, Dlg::kIdRandom);
+    std::set<int> drawn;
+    for (int i = 0; i < 6; ++i) {
+        Click(*d, Dlg::kIdPlay);
+        drawn.insert(d->m_nCurrentTrack);
+        Click(*d, Dlg::kIdStop);
+    }
+    EXPECT_TRUE(drawn.size() > 1 && *drawn.begin() >= 0 && *drawn.rbegin() < 3);
+    ClickRow(*d, 2);
+    EXPECT_TRUE(d->m_nCurrentTrack == 2 && d->m_nPlayState == Dlg::kStopped);
+    EXPECT_EQ(d->m_Player.FileName().toStdString(), c) << "loaded, not started";
+    Click(*d, Dlg::kIdPlay);
+    EXPECT_TRUE(d->m_nCurrentTrack == 2 && g_nHighlightedTrack == 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d->m_nPosition > 300; }, 5000)) << "it plays";
+    ClickRow(*d, 0);
+    EXPECT_TRUE(d->m_nCurrentTrack == 0 && d->m_nPlayState == Dlg::kPlaying) << "switched at once";
+}
+
+TEST_F(MusicDialog, OnOffSilencesTheTuneWhichComesBackWhenUncheckedAtTheSoundSetting) {
+    if (AssetResourceBytes(227).empty() || QMediaDevices::audioOutputs().isEmpty())
+        GTEST_SKIP()
+            << "needs the built-in tune and a sound server (tools/run-tests.sh starts one)";
+    const std::string a = Tone("a", 5);
+    REQUIRE(!a.empty());
+    auto d = Open(Rows({a}));
+    QTimer tick;  // the tank's music step
+    QObject::connect(&tick, &QTimer::timeout, RunMusicStep);
+    tick.start(20);
+    auto tune = [] { return BuiltInMusicProgress().playing; };
+    ASSERT_TRUE(QTest::qWaitFor(tune, 3000)) << "the tune starts with own music off";
+    const int place = BuiltInMusicProgress().positionMs;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return BuiltInMusicProgress().positionMs > place; }, 2000));
+    for (const char* file : {"Music.ad", "Music.wav"})
+        EXPECT_FALSE(FileExists(m_dir.file(file))) << file;
+    g_settings.nVolume = 65535;
+    EXPECT_TRUE(QTest::qWaitFor([] { return BuiltInMusicProgress().volume == 0; }, 1000));
+    Click(*d, Dlg::kIdOnOff);
+    EXPECT_EQ(d->m_nPlayState, Dlg::kPlaying);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tune(); }, 1000)) << "never both together";
+    Click(*d, Dlg::kIdOnOff);
+    EXPECT_EQ(d->m_nPlayState, Dlg::kStopped);
+    QElapsedTimer back;
+    back.start();
+    EXPECT_TRUE(QTest::qWaitFor(tune, 2000));
+    std::printf("tune back after %lld ms\n", back.elapsed());
+    g_settings.nVolume = 0;
+}
+
+TEST_F(MusicDialog, MissingOrGarbageFilesNeverHoldTheTickAndLeaveThePlaylistPlayingSilently) {
+    WriteFileBytes(m_dir.file("garbage.mp3"), std::string(3000, 'Z'));
+    Tick tick;
+    for (const char* name : {"missing.wav", "garbage.mp3"}) {
+        auto d = Open(Rows({m_dir.file(name)}));
+        ClickRow(*d, 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d->m_nCurrentTrack == -1; }, 3000)) << name;
+        EXPECT_TRUE(d->m_nPlayState == Dlg::kStopped && List(*d).SelectedRow() == -1);
+        Click(*d, Dlg::kIdPlay);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d->m_nCurrentTrack == -1; }, 3000)) << name;
+        QTest::qWait(500);
+        EXPECT_TRUE(d->m_nPlayState == Dlg::kPlaying && g_nHighlightedTrack == -1 &&
+                    !Enabled(*d, Dlg::kIdPlay))
+            << "playing, silent, until Stop: " << name;
+        Click(*d, Dlg::kIdStop);
+        EXPECT_TRUE(d->m_nPlayState == Dlg::kStopped && Enabled(*d, Dlg::kIdPlay));
+    }
+    EXPECT_LT(tick.worstMs, 500) << "a broken file held the tick";
 }
 
 }  // namespace
