@@ -92,6 +92,7 @@ void CCustomMusicDlg::OnTimer() {
     if (m_nPlayState != kPlaying)
         return;
     m_nPosition = m_Player.GetPosition();
+    m_pPositionSlider->setMaximum(m_Player.GetLength());  // known once the file is understood
     m_pPositionSlider->setValue(m_nPosition);
     if (m_Player.CanPlay() == MciPlayerFacts::Yes && m_Player.GetLength() == m_nPosition) {
         ChooseTrack(false);
