@@ -1,16 +1,13 @@
 // The music's rules that need no sound: which track comes next, the file filter, the tune's loop
-// and volume, and the tune's WAV reader.
+// and volume.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
-#include <cstring>
 
 #include "media/BuiltInMusic.h"
 #include "media/CCustomMusicDlg.h"
 #include "media/LoopingPcm.h"
 #include "media/TrackChoice.h"
-#include "media/WavData.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -65,35 +62,6 @@ TEST(MusicRules, TheTuneLoopsWithoutASeamInWholeFramesAtTheSoundSettingsLevel) {
     EXPECT_NEAR(TuneVolumeFromSetting(32767), 0.5, 0.001) << "linear";
     EXPECT_EQ(TuneVolumeFromSetting(-5), 1.0);
     EXPECT_EQ(TuneVolumeFromSetting(70000), 0.0);
-}
-
-std::string Wav(int formatTag, int channels, int bits, const std::string& data) {
-    auto le = [](uint32_t v, int n) {
-        std::string s;
-        for (int i = 0; i < n; ++i)
-            s += char(v >> (8 * i));
-        return s;
-    };
-    const std::string fmt = le(formatTag, 2) + le(channels, 2) + le(22050, 4) +
-                            le(22050 * channels * bits / 8, 4) + le(channels * bits / 8, 2) +
-                            le(bits, 2);
-    const std::string body = "WAVEfmt " + le(16, 4) + fmt + "LIST" + le(3, 4) + "abc" + '\0' +
-                             "data" + le(data.size(), 4) + data;
-    return "RIFF" + le(body.size(), 4) + body;
-}
-
-TEST(MusicRules, TheTunesReaderTakesPcmWavesPastOtherChunksAndRefusesTheRest) {
-    TempDir dir;
-    WriteFileBytes(dir.file("stereo.wav"), Wav(1, 2, 16, std::string(10, 'x')));  // 2.5 frames
-    const WavData wav = ReadWavFile(dir.file("stereo.wav"));
-    ASSERT_TRUE(wav.valid());
-    EXPECT_TRUE(wav.format.channelCount() == 2 && wav.format.sampleRate() == 22050 &&
-                wav.format.sampleFormat() == QAudioFormat::Int16);
-    EXPECT_EQ(wav.samples, QByteArray(8, 'x')) << "whole frames of the data chunk";
-    WriteFileBytes(dir.file("float.wav"), Wav(3, 1, 32, std::string(8, 'x')));
-    WriteFileBytes(dir.file("short.wav"), "RIFF\x04\0\0\0WAVE");
-    for (const char* bad : {"float.wav", "short.wav", "missing.wav"})
-        EXPECT_FALSE(ReadWavFile(dir.file(bad)).valid()) << bad;
 }
 
 }  // namespace
