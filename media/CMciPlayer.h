@@ -6,14 +6,15 @@
 
 #include "media/MciPlayerBackend.h"
 
-// Plays the user's music files, one at a time, in place of the MCI window: open, play, stop,
-// close, seek, the position and length in milliseconds, and a volume of 0 .. 1000 (1000 normal).
-// Every call returns at once: the file is decoded and played on the music thread, and the
-// answers come from what that thread has learnt so far.
+// Plays the user's music files, one at a time: open, play, stop, close, seek, the position and
+// length in milliseconds, and a volume of 0 .. 1000 (1000 normal). Every call returns at once:
+// the file is decoded and played on the music thread, and the answers come from what that thread
+// has learnt so far.
 //
 // Whether the file can play is known once it is understood, shortly after Open (CanPlay says
-// Unknown until then); Understood tells the owner. Errors of the player only ever mean "cannot
-// play". At a track's end its position equals its length; before the end it is always less.
+// Unknown until then); Understood tells the owner. A player error before that means the file
+// cannot play, one after it ends the track there; no error is shown. At a track's end its
+// position equals its length; before the end it is always less.
 class CMciPlayer : public QObject {
     Q_OBJECT
 public:

@@ -270,9 +270,14 @@ TEST_F(MusicDialog, OnOffSilencesTheTuneWhichComesBackWhenUncheckedAtTheSoundSet
 
 TEST_F(MusicDialog, MissingOrGarbageFilesNeverHoldTheTickAndLeaveThePlaylistPlayingSilently) {
     WriteFileBytes(m_dir.file("garbage.mp3"), std::string(3000, 'Z'));
+    std::unique_ptr<Dlg> dialogs[2];  // made before the tick runs, as the program makes its own
+    const char* const names[2] = {"missing.wav", "garbage.mp3"};
+    for (int i = 0; i < 2; ++i)
+        dialogs[i] = Open(Rows({m_dir.file(names[i])}));
     Tick tick;
-    for (const char* name : {"missing.wav", "garbage.mp3"}) {
-        auto d = Open(Rows({m_dir.file(name)}));
+    for (int i = 0; i < 2; ++i) {
+        Dlg* d = dialogs[i].get();
+        const char* name = names[i];
         ClickRow(*d, 0);
         EXPECT_TRUE(QTest::qWaitFor([&] { return d->m_nCurrentTrack == -1; }, 3000)) << name;
         EXPECT_TRUE(d->m_nPlayState == Dlg::kStopped && List(*d).SelectedRow() == -1);
