@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "media/BuiltInMusic.h"
+#include "media/CCustomMusicDlg.h"
 #include "platform/UserDirectories.h"
 
 namespace {
@@ -122,6 +124,9 @@ void CAquariumScene::OnTimer() {
     const auto t1 = std::chrono::steady_clock::now();
     if (m_options.benchmark)
         m_stats.add(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    // Own music or the built-in tune, never both; a screensaver's tank is silent.
+    if (!m_options.screensaver)
+        RunMusicStep();
     // The tool chosen on the tool bar is the tool in use from now on.
     m_nMode = m_ToolBar.m_nMode;
 
@@ -180,6 +185,7 @@ void CAquariumScene::OnDestroy() {
     }
     if (isValid())
         doneCurrent();
+    m_pMusicDlg.reset();
 }
 
 void CAquariumScene::saveScreenshot() {

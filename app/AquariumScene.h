@@ -23,6 +23,8 @@
 #include "scene/Terrain.h"
 #include "settings/AquariumSettings.h"
 
+class CCustomMusicDlg;
+
 // How the scene window runs: the size that stands for the screen, and the test/benchmark modes.
 struct SceneRunOptions {
     int screenWidth = 1680;
@@ -96,6 +98,7 @@ public:
     bool m_bProbeClick = false;  // a click was made in the probe test mode
     bool m_bMarkClick = false;   // a click was made in the mark mode
     CToolBarDlg m_ToolBar;
+    std::unique_ptr<CCustomMusicDlg> m_pMusicDlg;  // made hidden by InitGL, shown by the menu
 
     void OnLButtonDown(QPoint point);
     void OnLButtonUp(QPoint point);

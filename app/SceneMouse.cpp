@@ -7,6 +7,7 @@
 #include "app/SceneCommands.h"
 #include "app/SceneDialogs.h"
 #include "app/SceneMenu.h"
+#include "media/CCustomMusicDlg.h"
 
 QPoint CAquariumScene::DevicePoint(const QMouseEvent* event) const {
     return (event->position() * devicePixelRatio()).toPoint();
@@ -137,8 +138,23 @@ bool CAquariumScene::OnCommand(int id) {
     }
 }
 
-// The Custom Music dialog is shown here, centred, once it is built.
-void CAquariumScene::ShowCustomMusicDialog() {}
+void CAquariumScene::ShowCustomMusicDialog() {
+    if (!m_pMusicDlg)
+        return;
+    QWindow* top = this;
+    while (top->parent())
+        top = top->parent();
+    // Kept above the tank by the window manager, where there is one.
+    m_pMusicDlg->winId();
+    if (QWindow* handle = m_pMusicDlg->windowHandle())
+        handle->setTransientParent(top);
+    QRect place = m_pMusicDlg->frameGeometry();
+    place.moveCenter(top->geometry().center());
+    m_pMusicDlg->move(place.topLeft());
+    m_pMusicDlg->show();
+    m_pMusicDlg->raise();
+    m_pMusicDlg->activateWindow();
+}
 
 // The Custom Background dialog is shown here, centred, once it is built.
 void CAquariumScene::ShowCustomBackgroundDialog() {}

@@ -5,6 +5,7 @@
 #include "app/AquariumScene.h"
 #include "app/StartChecks.h"
 #include "fish/FishTank.h"
+#include "media/CCustomMusicDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
 #include "scene/FixedGlState.h"
@@ -73,6 +74,13 @@ void CAquariumScene::InitGL() {
         pellet.Reset();
 
     ApplyStartFog();
+
+    // Made once, hidden; from now on its timer runs the playlist and the "On/Off" switch. A
+    // screensaver's tank plays nothing and takes no input, so it has none.
+    if (!m_options.screensaver) {
+        m_pMusicDlg = std::make_unique<CCustomMusicDlg>();
+        m_pMusicDlg->hide();
+    }
 }
 
 void CAquariumScene::OnSize(int cx, int cy) {

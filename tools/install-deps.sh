@@ -5,11 +5,16 @@
 #   tools/install-deps.sh --package  also what making and checking the Debian package needs
 set -eu
 
+# GStreamer plays the music: -base (Ogg Vorbis; Qt's player needs it), -good (WAV, MP3, FLAC),
+# -bad (MPEG program streams for .mpeg, AAC for .m4a).
 packages="cmake g++ make qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libglu1-mesa-dev
-libsoil-dev libxcb1-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good xdg-utils"
+libsoil-dev libxcb1-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+gstreamer1.0-plugins-bad xdg-utils"
 if [ "${1:-}" = "--test" ]; then
+    # The music tests make their files with sox and lame and play them through a PulseAudio
+    # server with a null sink.
     packages="$packages googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool
-x11-xserver-utils dpkg-dev file desktop-file-utils man-db"
+x11-xserver-utils dpkg-dev file desktop-file-utils man-db sox lame pulseaudio pulseaudio-utils"
 elif [ "${1:-}" = "--package" ]; then
     packages="$packages dpkg-dev file desktop-file-utils lintian"
 fi
