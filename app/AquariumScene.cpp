@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "media/CCustomBackgroundDlg.h"
 #include "platform/UserDirectories.h"
 
 namespace {
@@ -139,6 +140,7 @@ void CAquariumScene::OnDestroy() {
     }
     if (isValid())
         doneCurrent();
+    m_pBackgroundDlg.reset();
 }
 
 void CAquariumScene::saveScreenshot() {

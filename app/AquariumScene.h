@@ -21,6 +21,8 @@
 #include "scene/Terrain.h"
 #include "settings/AquariumSettings.h"
 
+class CCustomBackgroundDlg;
+
 // How the scene window runs: the size that stands for the screen, and the test/benchmark modes.
 struct SceneRunOptions {
     int screenWidth = 1680;
@@ -85,6 +87,8 @@ public:
     bool m_bProbeClick = false;  // a click was made in the probe test mode
     bool m_bMarkClick = false;   // a click was made in the mark mode
     CToolBarDlg m_ToolBar;
+    // The modeless Custom Background dialog, made hidden at set-up; null before that.
+    std::unique_ptr<CCustomBackgroundDlg> m_pBackgroundDlg;
 
     void OnLButtonDown(QPoint point);
     void OnLButtonUp(QPoint point);

@@ -7,6 +7,7 @@
 #include "app/SceneCommands.h"
 #include "app/SceneDialogs.h"
 #include "app/SceneMenu.h"
+#include "media/CCustomBackgroundDlg.h"
 
 QPoint CAquariumScene::DevicePoint(const QMouseEvent* event) const {
     return (event->position() * devicePixelRatio()).toPoint();
@@ -140,8 +141,24 @@ bool CAquariumScene::OnCommand(int id) {
 // The Custom Music dialog is shown here, centred, once it is built.
 void CAquariumScene::ShowCustomMusicDialog() {}
 
-// The Custom Background dialog is shown here, centred, once it is built.
-void CAquariumScene::ShowCustomBackgroundDialog() {}
+void CAquariumScene::ShowCustomBackgroundDialog() {
+    if (!m_pBackgroundDlg)
+        return;  // the set-up did not get that far
+    CCustomBackgroundDlg& dialog = *m_pBackgroundDlg;
+    // Kept above the tank by the window manager, where there is one.
+    dialog.winId();
+    QWindow* top = this;
+    while (top->parent())
+        top = top->parent();
+    if (QWindow* handle = dialog.windowHandle())
+        handle->setTransientParent(top);
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(QRect(mapToGlobal(QPoint(0, 0)), size()).center());
+    dialog.move(frame.topLeft());
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
 
 void CAquariumScene::OpenToolBar() {
     if (m_bTornDown || m_ToolBar.isVisible())

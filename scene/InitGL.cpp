@@ -5,6 +5,7 @@
 #include "app/AquariumScene.h"
 #include "app/StartChecks.h"
 #include "fish/FishTank.h"
+#include "media/CCustomBackgroundDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
 #include "scene/FixedGlState.h"
@@ -73,6 +74,10 @@ void CAquariumScene::InitGL() {
         pellet.Reset();
 
     ApplyStartFog();
+
+    // Made hidden; it loads its list at once, so saved pictures are shown from the start.
+    m_pBackgroundDlg = std::make_unique<CCustomBackgroundDlg>([this] { makeCurrent(); },
+                                                              QSize(m_nWidth, m_nHeight));
 }
 
 void CAquariumScene::OnSize(int cx, int cy) {
