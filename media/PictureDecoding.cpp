@@ -101,12 +101,21 @@ QImage DecodePicture(QIODevice* device, QSize limit, QString* why) {
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize upright = turned ? stored.transposed() : stored;
     const QSize wanted = upright.boundedTo(limit.expandedTo(QSize(1, 1)));
-    if (wanted != upright)
+    // Only readers that scale while they read are asked to: the others would scale a picture with
+    // a colour table, and Qt's scaling reads past a damaged file's short table.
+    if (wanted != upright && reader.supportsOption(QImageIOHandler::ScaledSize))
         reader.setScaledSize(turned ? wanted.transposed() : wanted);
 
     QImage image;
     if (!reader.read(&image))
         return Fail(why, reader.errorString());
+    // Qt's conversion gives colours missing from a short table a colour of their own.
+    if (image.colorCount() > 0 || image.format() == QImage::Format_Indexed8)
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.size() != wanted)
+        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.isNull())
+        return Fail(why, QStringLiteral("out of memory"));
     return image;
 }
 

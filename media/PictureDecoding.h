@@ -10,12 +10,13 @@ class QIODevice;
 // The user's background pictures are read with Qt's image readers: JPEG (baseline or
 // progressive), PNG (any bit depth, interlaced or not) and BMP (every header version). Nothing
 // else is accepted, whatever the file's name says. The picture comes turned upright by its
-// orientation tag, and a side longer than `limit`'s is read straight at `limit`'s length, so a
-// camera photo costs about what a screen-sized picture does.
+// orientation tag, and a side longer than `limit`'s comes at `limit`'s length: JPEG and PNG are
+// read straight at that size, so a camera photo costs about what a screen-sized picture does.
 //
-// The result is in whichever format the reader gives. A damaged, truncated or
-// foreign file, one bigger than kMaxPictureDecodeMegabytes or whose reading would take more, and
-// a picture of more than 100 million pixels give a null image and the reason in `why`.
+// The result is in the format the reader gives, never one with a colour table. A damaged,
+// truncated or foreign file, one bigger than kMaxPictureDecodeMegabytes or whose reading would
+// take more, and a picture of more than 100 million pixels give a null image and the reason in
+// `why`.
 // `device` is a file or a buffer, read from its position to its end.
 QImage DecodePicture(QIODevice* device, QSize limit, QString* why = nullptr);
 
