@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QTest>
 #include <chrono>
 #include <set>
@@ -37,14 +36,13 @@ protected:
         CaptureMessageBoxes(nullptr);
         SetStorageDirectoryOverride("");
     }
-    std::string Picture(const std::string& name, QColor colour = Qt::red) {
-        TwoColours(32, 32, colour, colour).save(QString::fromStdString(m_dir.file(name)));
+    std::string Picture(const std::string& name) {
+        TwoColours(32, 32).save(QString::fromStdString(m_dir.file(name)));
         return m_dir.file(name);
     }
     void Settings(const std::string& keys) {
         WriteFileBytes(m_dir.file("MerowSet.ini"), "[Custom Images]\r\n" + keys);
     }
-    std::string Saved() { return ReadFileBytes(m_dir.file("MerowSet.ini")); }
     void Open() {
         m_dlg = std::make_unique<CCustomBackgroundDlg>([this] { m_gl->makeCurrent(); },
                                                        QSize(640, 480));
@@ -186,7 +184,7 @@ TEST_F(CustomBackground, GoneFilesAreDroppedEscapeSavesInOrderLongUtf8PathsComeB
     std::filesystem::remove(m_dir.file("MerowSet.ini"));
     QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
     EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(Saved(),
+    EXPECT_EQ(ReadFileBytes(m_dir.file("MerowSet.ini")),
               "[Custom Images]\r\nRandomImage=0\r\nCycImage=0\r\nRepeatImage=1\r\n"
               "OwnImage=1\r\nImageTime=5\r\nImageSum=1\r\nImageList0=" +
                   far + "\r\n");

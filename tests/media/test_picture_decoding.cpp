@@ -14,10 +14,10 @@ namespace {
 
 const QSize kScreen(640, 480);
 
-QImage Decode(QByteArray bytes, QString* why = nullptr, QSize limit = kScreen) {
+QImage Decode(QByteArray bytes, QString* why = nullptr) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return DecodePicture(&buffer, limit, why);
+    return DecodePicture(&buffer, kScreen, why);
 }
 
 bool IsRedOverBlue(const QImage& image) {
