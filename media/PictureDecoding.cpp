@@ -21,7 +21,7 @@ int Byte(const QByteArray& data, qsizetype at) {
 quint32 LittleEndian(const QByteArray& data, qsizetype at, int bytes) {
     quint32 value = 0;
     for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<quint32>(Byte(data, at + i) & 0xff);
+        value = (value << 8) | static_cast<quint32>(qMax(0, Byte(data, at + i)));
     return value;
 }
 
@@ -38,6 +38,8 @@ bool JpegReachesItsEnd(const QByteArray& data) {
         } else if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
             at += 2;
         } else {
+            if (Byte(data, at + 3) < 0)
+                return false;
             const int length = Byte(data, at + 2) << 8 | Byte(data, at + 3);
             if (length < 2)
                 return false;
@@ -59,7 +61,8 @@ bool BmpHoldsItsPixels(const QByteArray& data) {
     const qint64 height = static_cast<qint32>(LittleEndian(data, 22, 4));
     const qint64 bits = LittleEndian(data, 28, 2);
     const qint64 rowBytes = (qAbs(width) * bits + 31) / 32 * 4;
-    return LittleEndian(data, 10, 4) + rowBytes * qAbs(height) <= data.size();
+    const qint64 pixelBytes = data.size() - qint64(LittleEndian(data, 10, 4));
+    return rowBytes == 0 || (pixelBytes >= 0 && qAbs(height) <= pixelBytes / rowBytes);
 }
 
 QImage Fail(QString* why, const QString& reason) {
@@ -107,6 +110,15 @@ QImage DecodePicture(QIODevice* device, QSize limit, QString* why) {
         reader.setScaledSize(turned ? wanted.transposed() : wanted);
 
     QImage image;
+    // The BMP reader leaves the rows a damaged file lacks as it finds them: it is given a black
+    // picture to read into.
+    const QImage::Format bmpFormat =
+        format == "bmp" ? reader.imageFormat() : QImage::Format_Invalid;
+    if (bmpFormat != QImage::Format_Invalid &&
+        qint64(stored.width()) * stored.height() * 4 <= kMaxPictureFileBytes) {
+        image = QImage(stored, bmpFormat);
+        image.fill(0);
+    }
     if (!reader.read(&image))
         return Fail(why, reader.errorString());
     // Qt's conversion gives colours missing from a short table a colour of their own.

@@ -24,10 +24,13 @@ GLuint CreatePictureTexture(const QImage& decoded) {
     // Mipmaps need sides that are powers of two. SOIL would stretch the picture to them in a
     // float loop; Qt does the same several times faster.
     const QSize sides(PowerOfTwoAtLeast(decoded.width()), PowerOfTwoAtLeast(decoded.height()));
-    QImage picture = sides == decoded.size()
-                         ? decoded
-                         : decoded.scaled(sides, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const bool alpha = picture.hasAlphaChannel();
+    const bool alpha = decoded.hasAlphaChannel();
+    QImage picture = decoded;
+    if (sides != decoded.size()) {
+        // Qt scales its own 32-bit formats directly, without a painter.
+        picture.convertTo(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        picture = picture.scaled(sides, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     picture.convertTo(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     if (picture.isNull())
         return 0;
