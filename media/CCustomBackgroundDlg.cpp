@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <deque>
+#include <future>
+#include <vector>
 
 #include "controls/CLedCheckBox.h"
 #include "controls/CReportList.h"
@@ -107,12 +110,17 @@ GLuint CCustomBackgroundDlg::TextureAt(int row) const {
 }
 
 void CCustomBackgroundDlg::AddPicture(const std::string& path) {
+    AddPicture(path, [&] { return DecodePictureFile(path, m_pictureLimit); });
+}
+
+void CCustomBackgroundDlg::AddPicture(const std::string& path,
+                                      const std::function<QImage()>& decode) {
     if (m_nImageCount >= MAX_BACKGROUNDS) {
         ShowMessageBox("The maximum number of background is: " +
                        std::to_string(m_pList->rowCount()));
         return;
     }
-    const QImage picture = DecodePictureFile(path, m_pictureLimit);
+    const QImage picture = decode();
     GLuint texture = 0;
     if (!picture.isNull()) {
         if (m_makeContextCurrent)
@@ -291,15 +299,21 @@ void CCustomBackgroundDlg::LoadFromFile() {
     // The list ends at ImageSum or at the first missing entry, whichever comes first, so a
     // damaged count cannot ask for millions of pictures. Entries past the tenth are said once.
     const int sum = SettingsAtoi(text("ImageSum"));
-    for (int index = 0; index < sum; ++index) {
-        const std::string path = text(ListKey(index));
-        if (path.empty())
-            break;
-        if (m_nImageCount >= MAX_BACKGROUNDS) {
-            AddPicture(path);  // the maximum box
-            break;
-        }
-        AddPicture(path);
+    std::vector<std::string> paths;
+    for (int index = 0; index < sum && !text(ListKey(index)).empty(); ++index)
+        paths.push_back(text(ListKey(index)));
+    // Two pictures are read ahead on other threads while the textures are made here.
+    std::deque<std::future<QImage>> ahead;
+    std::size_t next = 0;
+    for (const std::string& path : paths) {
+        while (next < paths.size() && ahead.size() < 2)
+            ahead.push_back(std::async(std::launch::async, DecodePictureFile, paths[next++],
+                                       m_pictureLimit, nullptr));
+        const bool full = m_nImageCount >= MAX_BACKGROUNDS;
+        AddPicture(path, [&ahead] { return ahead.front().get(); });
+        if (full)
+            break;  // the maximum box, once
+        ahead.pop_front();
     }
 
     if (m_pModeBoxes[0]->GetCheck() == 0 && m_pModeBoxes[1]->GetCheck() == 0 &&

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <QDialog>
+#include <QImage>
 #include <QSize>
 #include <QTimer>
 #include <functional>
@@ -70,6 +71,8 @@ private:
     void OnRemoveImage();
     void OnRemoveAll();
     void OnRowClicked();
+    // AddPicture with the picture decoded by `decode`, once it is known to fit in the list.
+    void AddPicture(const std::string& path, const std::function<QImage()>& decode);
     void HideAndSave();
     // Every row "OFF", and the row holding `texture` (if any) "ON".
     void MarkShownRow(GLuint texture);

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <mutex>
 
 namespace {
 
@@ -84,8 +85,10 @@ QImage DecodePicture(QIODevice* device, QSize limit, QString* why) {
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    // Qt refuses, before decoding, any image whose pixels would need more than this.
-    QImageReader::setAllocationLimit(kMaxPictureDecodeMegabytes);
+    // Qt refuses, before decoding, any image whose pixels would need more than this. Set once:
+    // pictures are read on several threads.
+    static std::once_flag limitSet;
+    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kMaxPictureDecodeMegabytes); });
     const QByteArray format = reader.format();
     if (!IsAcceptedFormat(format))
         return Fail(why, QStringLiteral("not a JPEG, PNG or BMP picture"));

@@ -17,7 +17,7 @@ class QIODevice;
 // truncated or foreign file, one bigger than kMaxPictureDecodeMegabytes or whose reading would
 // take more, and a picture of more than 100 million pixels give a null image and the reason in
 // `why`.
-// `device` is a file or a buffer, read from its position to its end.
+// `device` is a file or a buffer, read from its position to its end. Safe on any thread.
 QImage DecodePicture(QIODevice* device, QSize limit, QString* why = nullptr);
 
 // The same for a file, by its UTF-8 path.
