@@ -4,7 +4,8 @@
 
 class QImage;
 
-// Makes a mipmapped texture of a decoded picture with SOIL: stretched to power-of-two sides,
+// Makes a mipmapped texture of a decoded picture with SOIL: stretched to power-of-two sides (the
+// next ones up, or the ones below when they lose at most a tenth of a side),
 // flipped so its top row is at the top of the tank, colours kept within the NTSC-safe range
 // 16..235, and compressed (DXT1, or DXT5 with transparency) where the GL can show that. Needs a
 // current GL context; 0 when no texture could be made. The texture stays bound, filtered

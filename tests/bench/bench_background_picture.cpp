@@ -23,10 +23,13 @@ GlTestContext& Gl() {
     return context;
 }
 
-// A photo-like 6000 x 4000 JPEG (smooth shapes under fine grain), made once.
+// A photo-like 6000 x 4000 JPEG (smooth shapes under fine grain), made once; or the camera's own
+// file named by MEROW_BENCH_JPEG.
 const std::string& CameraJpeg() {
     static TempDir dir;
     static const std::string path = [] {
+        if (!qEnvironmentVariableIsEmpty("MEROW_BENCH_JPEG"))
+            return qEnvironmentVariable("MEROW_BENCH_JPEG").toStdString();
         QImage photo(6000, 4000, QImage::Format_RGB888);
         photo.fill(QColor(40, 90, 150));
         QPainter painter(&photo);
