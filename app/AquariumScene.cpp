@@ -9,6 +9,7 @@
 
 #include "media/BuiltInMusic.h"
 #include "media/CCustomMusicDlg.h"
+#include "media/CCustomBackgroundDlg.h"
 #include "platform/UserDirectories.h"
 
 namespace {
@@ -186,6 +187,7 @@ void CAquariumScene::OnDestroy() {
     if (isValid())
         doneCurrent();
     m_pMusicDlg.reset();
+    m_pBackgroundDlg.reset();
 }
 
 void CAquariumScene::saveScreenshot() {

@@ -24,6 +24,7 @@
 #include "settings/AquariumSettings.h"
 
 class CCustomMusicDlg;
+class CCustomBackgroundDlg;
 
 // How the scene window runs: the size that stands for the screen, and the test/benchmark modes.
 struct SceneRunOptions {
@@ -99,6 +100,8 @@ public:
     bool m_bMarkClick = false;   // a click was made in the mark mode
     CToolBarDlg m_ToolBar;
     std::unique_ptr<CCustomMusicDlg> m_pMusicDlg;  // made hidden by InitGL, shown by the menu
+    // The modeless Custom Background dialog, made hidden at set-up; null before that.
+    std::unique_ptr<CCustomBackgroundDlg> m_pBackgroundDlg;
 
     void OnLButtonDown(QPoint point);
     void OnLButtonUp(QPoint point);

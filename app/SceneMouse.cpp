@@ -8,6 +8,7 @@
 #include "app/SceneDialogs.h"
 #include "app/SceneMenu.h"
 #include "media/CCustomMusicDlg.h"
+#include "media/CCustomBackgroundDlg.h"
 
 QPoint CAquariumScene::DevicePoint(const QMouseEvent* event) const {
     return (event->position() * devicePixelRatio()).toPoint();
@@ -156,8 +157,24 @@ void CAquariumScene::ShowCustomMusicDialog() {
     m_pMusicDlg->activateWindow();
 }
 
-// The Custom Background dialog is shown here, centred, once it is built.
-void CAquariumScene::ShowCustomBackgroundDialog() {}
+void CAquariumScene::ShowCustomBackgroundDialog() {
+    if (!m_pBackgroundDlg)
+        return;  // the set-up did not get that far
+    CCustomBackgroundDlg& dialog = *m_pBackgroundDlg;
+    // Kept above the tank by the window manager, where there is one.
+    dialog.winId();
+    QWindow* top = this;
+    while (top->parent())
+        top = top->parent();
+    if (QWindow* handle = dialog.windowHandle())
+        handle->setTransientParent(top);
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(QRect(mapToGlobal(QPoint(0, 0)), size()).center());
+    dialog.move(frame.topLeft());
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
 
 void CAquariumScene::OpenToolBar() {
     if (m_bTornDown || m_ToolBar.isVisible())

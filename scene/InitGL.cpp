@@ -6,6 +6,7 @@
 #include "app/StartChecks.h"
 #include "fish/FishTank.h"
 #include "media/CCustomMusicDlg.h"
+#include "media/CCustomBackgroundDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/UserDirectories.h"
 #include "scene/FixedGlState.h"
@@ -81,6 +82,9 @@ void CAquariumScene::InitGL() {
         m_pMusicDlg = std::make_unique<CCustomMusicDlg>();
         m_pMusicDlg->hide();
     }
+    // Made hidden; it loads its list at once, so saved pictures are shown from the start.
+    m_pBackgroundDlg = std::make_unique<CCustomBackgroundDlg>([this] { makeCurrent(); },
+                                                              QSize(m_nWidth, m_nHeight));
 }
 
 void CAquariumScene::OnSize(int cx, int cy) {

@@ -4,6 +4,7 @@
 #include <QOpenGLContext>
 
 #include "app/AquariumScene.h"
+#include "media/CCustomBackgroundDlg.h"
 #include "scene/FixedGlState.h"
 #include "scene/RippleOverlay.h"
 #include "scene/SceneLight.h"
@@ -118,5 +119,9 @@ void CAquariumScene::BeginFrame() {
 void CAquariumScene::DrawBackground(float light) {
     const int w = m_nWidth, h = m_nHeight;
     const float scaleX = BackgroundScaleX(m_nScreenMode, w, h, IsListedScreenMode(w, h));
-    DrawBackgroundBehindAll(*m_pWater, m_nBackgroundTex, scaleX, light);
+    // The user's picture while "Use your own image" is on and one is chosen; else the built-in one.
+    GLuint texture = m_nBackgroundTex;
+    if (g_bUseOwnBackground && m_pBackgroundDlg && m_pBackgroundDlg->m_nCurrentTexture != 0)
+        texture = m_pBackgroundDlg->m_nCurrentTexture;
+    DrawBackgroundBehindAll(*m_pWater, texture, scaleX, light);
 }
