@@ -52,14 +52,21 @@ protected:
     }
     // Clicks the swatch; the colour dialog that opens ends with OK on `colour`, or with Cancel.
     void ChooseColour(CAquariumSettingsDlg& dialog, int id, const QColor& colour, bool ok) {
-        QTimer::singleShot(50, [&] {
+        // Answers once the colour dialog is up, however long a loaded machine takes to show it.
+        QTimer answer;
+        answer.setInterval(20);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
             auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(chooser, nullptr);
+            if (!chooser || !chooser->isVisible())
+                return;
+            answer.stop();
             chooser->setCurrentColor(colour);
             auto* buttons = chooser->findChild<QDialogButtonBox*>();
             buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         });
+        answer.start();
         QTest::mouseClick(dialog.Control(id), Qt::LeftButton);
+        EXPECT_FALSE(answer.isActive()) << "the colour dialog opened and was answered";
     }
 
     TempDir m_dir;
