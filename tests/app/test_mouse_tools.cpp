@@ -119,7 +119,7 @@ TEST(MouseToolsProgram, MenuAtTheClickExitEndsItToolBarAtThePointerByKeyAndMiddl
     User("key Escape");
     ScreenWhen(QRect(at, at), [&](const QImage& s) { return s.pixel(0, 0) != strip; });
     const std::string focus = " windowfocus --sync $(xdotool search --sync --onlyvisible --pid " +
-                              std::to_string(p.Pid()) + " | head -1) key t";
+                              std::to_string(p.Pid()) + " | head -1) && xdotool key t";
     for (const QPoint bar : {QPoint(60, 300), QPoint(200, 150)}) {
         const bool byKey = bar.x() == 60;
         const QRect face = QRect(bar, bar).translated(8, 10);
@@ -241,7 +241,7 @@ TEST(MouseToolsProgram, MenuOpensFishSettingsWhoseEditsReachTheFileAndTheTank) {
     pclose(search);
     dialog = dialog.substr(0, dialog.find('\n'));
     ASSERT_FALSE(dialog.empty()) << "the dialog opens";
-    User("windowfocus --sync " + dialog + " key c");
+    User("windowfocus --sync " + dialog + " && xdotool key c");
     const QRect tank(0, 0, 520, 480);  // left of the dialog, which opens mid-screen
     const auto wait = [&](const std::string& want) {
         for (int i = 0; i < 200 && counts() != want; ++i)  // twice a second; slow builds lag

@@ -228,7 +228,7 @@ TEST(AquariumSettingsProgram, ToolBarOpensTheDialogWhoseFogSliderFogsTheTank) {
     User(
         "mousemove --sync 60 300 windowfocus --sync $(timeout 20 xdotool search --sync "
         "--onlyvisible --pid " +
-        std::to_string(p.Pid()) + " | head -1) key t");
+        std::to_string(p.Pid()) + " | head -1) && xdotool key t");
     QTest::qWait(500);
     User("mousemove --sync 430 320 click 1");  // the sixth button, "Aquarium Settings"
     const std::string found = User(
@@ -247,7 +247,8 @@ TEST(AquariumSettingsProgram, ToolBarOpensTheDialogWhoseFogSliderFogsTheTank) {
                PixelsOf(area, qRgb(0, 255, 0)) > 4 * 100;
     }));
     const double clear = Brightness(shot(tank));
-    User("windowfocus --sync " + std::to_string(window) + " key Tab Tab Home");  // Fog to the top
+    User("windowfocus --sync " + std::to_string(window) +
+         " && xdotool key Tab Tab Home");  // Fog to the top
     EXPECT_TRUE(Eventually([&] {
         return ReadProfileValue("Aquarium Settings", "FOGNONGDU", ini).value_or("") == "0";
     }));
