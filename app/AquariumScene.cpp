@@ -8,8 +8,8 @@
 #include <ctime>
 
 #include "media/BuiltInMusic.h"
-#include "media/CCustomMusicDlg.h"
 #include "media/CCustomBackgroundDlg.h"
+#include "media/CCustomMusicDlg.h"
 #include "platform/UserDirectories.h"
 
 namespace {
@@ -69,6 +69,7 @@ void CAquariumScene::initializeGL() {
     m_nScreenMode = 1;
     InitGL();
     m_pCovered = std::make_unique<CoveredWindowWatch>(this);
+    m_pScreenSleep = std::make_unique<ScreenSleepWatch>(this);
     m_bGlReady = true;
     m_tickTimer.start(0);
 }
@@ -113,9 +114,10 @@ void CAquariumScene::OnTimer() {
     m_bGrabThisFrame = last && !m_options.screenshotPath.empty();
 
     const auto t0 = std::chrono::steady_clock::now();
-    // Minimised, on another desktop, fully covered or unmapped: the tank keeps its pace and
-    // moves on, but draws nothing nobody would see. Showing it again brings an expose, which
-    // paints a whole frame.
+    // Minimised, on another desktop, fully covered, unmapped or on a blanked or switched-off
+    // screen: the tank keeps its pace and moves on, but draws nothing nobody would see. Showing
+    // it again brings an expose, or the screen's waking is seen within a quarter of a second,
+    // and the next tick paints a whole frame.
     if (IsSeen()) {
         makeCurrent();
         RenderScene();
@@ -145,7 +147,8 @@ bool CAquariumScene::IsSeen() const {
     const QWindow* top = this;
     while (top->parent())
         top = top->parent();
-    return isExposed() && top->isExposed() && !(m_pCovered && m_pCovered->covered());
+    return isExposed() && top->isExposed() && !(m_pCovered && m_pCovered->covered()) &&
+           !(m_pScreenSleep && m_pScreenSleep->asleep());
 }
 
 void CAquariumScene::ReArmTick() {

@@ -15,6 +15,7 @@
 #include "fish/Fish.h"
 #include "fish/FishTank.h"
 #include "platform/CoveredWindow.h"
+#include "platform/ScreenAsleep.h"
 #include "scene/BackgroundMesh.h"
 #include "scene/BubbleSystem.h"
 #include "scene/FoodPellet.h"
@@ -166,6 +167,7 @@ private:
     QTimer m_tickTimer;
     TickPacer m_pacer;
     std::unique_ptr<CoveredWindowWatch> m_pCovered;  // from the first frame on
+    std::unique_ptr<ScreenSleepWatch> m_pScreenSleep;
     FrameStats m_stats;
     bool m_bGlReady = false;
     bool m_bTornDown = false;

@@ -8,8 +8,8 @@ set -eu
 # GStreamer plays the music: -base (Ogg Vorbis; Qt's player needs it), -good (WAV, MP3, FLAC),
 # -bad (MPEG program streams for .mpeg, AAC for .m4a).
 packages="cmake g++ make qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libglu1-mesa-dev
-libsoil-dev libxcb1-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-gstreamer1.0-plugins-bad xdg-utils"
+libsoil-dev libxcb1-dev libxcb-screensaver0-dev libxcb-dpms0-dev libgl1-mesa-dri
+gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad xdg-utils"
 if [ "${1:-}" = "--test" ]; then
     # The music tests make their files with sox and lame and play them through a PulseAudio
     # server with a null sink.

@@ -1,5 +1,6 @@
 // A tank nobody can see draws nothing, counted where frames are presented (the measuring tools'
-// swap counter): not while its window is unmapped or completely covered; seen again, it draws.
+// swap counter): not while its window is unmapped or completely covered, nor while the X server
+// has blanked the screen; seen again, it draws.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -12,7 +13,7 @@
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
 
-TEST(HiddenTank, DrawsNothingWhileUnmappedOrCoveredAndDrawsAgainWhenSeen) {
+TEST(HiddenTank, DrawsNothingWhileUnmappedCoveredOrBlankedAndDrawsAgainWhenSeen) {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs a display (run under xvfb-run)";
     EnsureGuiApplication();
@@ -59,5 +60,10 @@ TEST(HiddenTank, DrawsNothingWhileUnmappedOrCoveredAndDrawsAgainWhenSeen) {
     EXPECT_EQ(presentedOverASecond(true), 0) << "covered";
     cover.hide();
     EXPECT_GT(presentedOverASecond(false), 0) << "uncovered";
+
+    ASSERT_EQ(std::system("xset s blank && xset s activate"), 0);
+    EXPECT_EQ(presentedOverASecond(true), 0) << "blanked by the server's screen saver";
+    ASSERT_EQ(std::system("xset s reset"), 0);
+    EXPECT_GT(presentedOverASecond(false), 0) << "woken";
     tank.Kill();
 }
