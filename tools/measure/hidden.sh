@@ -1,6 +1,7 @@
 #!/bin/sh
 # CPU share of one core of a tank (50 fish) that nobody sees, and its presented frames: shown,
-# unmapped, shown again, and covered by another window (xscreensaver's atlantis).
+# unmapped, shown again, covered by another window (xscreensaver's atlantis), and on a screen
+# the server has blanked.
 # Run under an X display without a compositor (e.g. xvfb-run):
 #   tools/measure/hidden.sh BUILD [seconds per phase]
 set -eu
@@ -42,3 +43,7 @@ phase covered
 kill $cover
 wait $cover 2>/dev/null || true
 phase uncovered
+xset s blank && xset s activate
+phase blanked
+xset s reset
+phase woken
