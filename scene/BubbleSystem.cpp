@@ -174,8 +174,12 @@ void ComputeBubbleSource(int rows, float tankMinY, float tankMinZ, float source[
 
 void DrawBubbleStreams(CBubbleSystem& bubbles, const float source[3], int count, float surfaceY) {
     bubbles.SetCeiling(surfaceY - source[1]);
-    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    glPushAttrib(GL_DEPTH_BUFFER_BIT | GL_FOG_BIT);
     glDepthMask(GL_FALSE);
+    // The bubbles' light is added to the water: fog fades it towards nothing, where the tank's
+    // white fog colour would light up the dark corners of every bubble's square.
+    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glFogfv(GL_FOG_COLOR, none);
     glPushMatrix();
     glTranslatef(source[0], source[1], source[2]);
     bubbles.Render(count);

@@ -9,6 +9,7 @@
 #include "scene/BubbleSystem.h"
 #include "scene/RippleOverlay.h"
 #include "support/GlTestContext.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -124,4 +125,34 @@ TEST(Bubbles, StreamsShowAndStartAgainAtTheSurfaceSoTheyNeverRunDry) {
     for (int i = 0; i < 900; ++i)
         ASSERT_LE(source[1] + b.m_pParticles[i].m_vPos[1], 21.0f) << i;
     glEnable(GL_TEXTURE_2D);
+}
+
+// Bubbles add their light to the water behind them. Fog may fade that light with distance, but
+// it must never turn the dark corners of their squares into the fog's white.
+TEST(Bubbles, FogFadesThemAndNeverLightsUpTheirSquares) {
+    MEROW_REQUIRE_GL(Context());
+    GlFrameBuffer frame(160, 100);
+    SetUpTankGlState();
+    TempDir assets;
+    CBubbleSystem b;
+    ASSERT_TRUE(b.Init(900));
+    b.LoadTexture(assets.path());
+    auto light = [&](bool fog) {
+        SeedRand(1);
+        b.Init(900);
+        b.PreWarm(100, 900);
+        BeginTankFrame(160, 100, fog);
+        glFogf(GL_FOG_DENSITY, 0.0125f);  // the thickest fog
+        const float source[3] = {0.0f, -5.0f, -40.0f};
+        DrawBubbleStreams(b, source, 900, 21.0f);
+        const std::vector<std::uint8_t> pixels = frame.Read();
+        long sum = 0;
+        for (size_t i = 0; i < pixels.size(); ++i)
+            sum += i % 4 == 3 ? 0 : pixels[i];
+        return sum;
+    };
+    const long clear = light(false), foggy = light(true);
+    EXPECT_GT(clear, 0);
+    EXPECT_LE(foggy, clear);
+    glDeleteTextures(1, &b.m_nTexture);
 }
