@@ -7,15 +7,15 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "platform/X11Window.h"
+
 class CoveredWindowWatch::Filter : public QAbstractNativeEventFilter {
 public:
     explicit Filter(QWindow* window) {
-        auto* x11 =
-            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        if (!x11 || !x11->connection())
+        xcb_connection_t* c = QtX11Connection();
+        if (!c)
             return;
         // Qt does not ask the server for visibility changes: add them to the window's events.
-        xcb_connection_t* c = x11->connection();
         m_window = static_cast<xcb_window_t>(window->winId());
         xcb_get_window_attributes_reply_t* attributes =
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, m_window), nullptr);

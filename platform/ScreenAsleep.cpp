@@ -5,9 +5,10 @@
 #include <xcb/xcb.h>
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QWindow>
 #include <cstdlib>
+
+#include "platform/X11Window.h"
 
 namespace {
 // How stale the answer may get: the time a woken screen may go on showing the last frame.
@@ -17,11 +18,9 @@ constexpr qint64 kAskEveryMs = 250;
 class ScreenSleepWatch::Server {
 public:
     explicit Server(QWindow* window) {
-        auto* x11 =
-            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        if (!x11 || !x11->connection())
+        m_c = QtX11Connection();
+        if (!m_c)
             return;
-        m_c = x11->connection();
         const xcb_query_extension_reply_t* saver = xcb_get_extension_data(m_c, &xcb_screensaver_id);
         const xcb_query_extension_reply_t* dpms = xcb_get_extension_data(m_c, &xcb_dpms_id);
         m_hasSaver = saver && saver->present;

@@ -5,19 +5,17 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-namespace {
-xcb_connection_t* Connection() {
+xcb_connection_t* QtX11Connection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
 }
-}  // namespace
 
 bool OnX11Display() {
-    return Connection() != nullptr;
+    return QtX11Connection() != nullptr;
 }
 
 unsigned long X11RootWindow() {
-    xcb_connection_t* c = Connection();
+    xcb_connection_t* c = QtX11Connection();
     if (!c)
         return 0;
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -25,7 +23,7 @@ unsigned long X11RootWindow() {
 }
 
 std::optional<QSize> X11WindowSize(unsigned long window) {
-    xcb_connection_t* c = Connection();
+    xcb_connection_t* c = QtX11Connection();
     if (!c)
         return std::nullopt;
     xcb_generic_error_t* error = nullptr;
