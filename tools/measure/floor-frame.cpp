@@ -1,8 +1,12 @@
 // The floor of a tank frame: what any frame of the tank must draw whatever the method, paced as
-// the tank is. Each frame clears, shows a window-sized picture 1:1 with nearest filtering (the
-// cheapest way to put a changed picture on screen), draws the tank's 50 fish as the tank does,
-// with its skins, light and camera, and swaps. Counted from outside like any other program:
-//   floor-frame WxH
+// the tank is. Each frame clears, shows a picture over the whole window, draws the tank's 50 fish
+// as the tank does, with its skins, light and camera, and swaps. Counted from outside like any
+// other program:
+//   floor-frame [WxH] [nearest|linear]
+// nearest: a window-sized picture shown 1:1 with nearest filtering, the cheapest way to put a
+// changed picture on screen. linear: the tank's 1024 x 1024 picture size stretched over the
+// window with linear filtering, as one quad: the cheapest fill with the filtering the tank's
+// pixels need.
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -29,7 +33,7 @@ namespace {
 
 class FloorWindow : public QOpenGLWindow {
 public:
-    FloorWindow() {
+    explicit FloorWindow(bool linear) : m_linear(linear) {
         for (int j = 0; j < kSpeciesCount; ++j)
             m_counts[j] = j < 10 ? 3 : 2;  // 50 fish, as the measuring settings have them
         m_timer.setTimerType(Qt::PreciseTimer);
@@ -56,16 +60,18 @@ protected:
         for (int j = 0; j < kSpeciesCount; ++j)
             LoadBuiltInTexture(10000 + j, assets, "fish" + std::to_string(j), &m_skins[j]);
 
-        // Any picture costs the same to show 1:1; a smooth one with some detail stands in.
-        QImage picture(w, h, QImage::Format_RGBA8888);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                picture.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 255));
+        // Any picture costs about the same; a smooth one with some detail stands in.
+        const int pw = m_linear ? 1024 : w, ph = m_linear ? 1024 : h;
+        QImage picture(pw, ph, QImage::Format_RGBA8888);
+        for (int y = 0; y < ph; ++y)
+            for (int x = 0; x < pw; ++x)
+                picture.setPixel(x, y, qRgb(x * 255 / pw, y * 255 / ph, (x ^ y) & 255));
+        const GLint filter = m_linear ? GL_LINEAR : GL_NEAREST;
         glGenTextures(1, &m_picture);
         glBindTexture(GL_TEXTURE_2D, m_picture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pw, ph, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      picture.constBits());
     }
 
@@ -74,7 +80,7 @@ protected:
         glViewport(0, 0, w, h);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-        // The picture: one quad covering the window pixel for pixel, without depth or light.
+        // The picture: one quad covering the window, without depth or light.
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(0, w, 0, h, -1, 1);
@@ -84,13 +90,14 @@ protected:
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_FOG);
         glBindTexture(GL_TEXTURE_2D, m_picture);
-        glColor3f(1.0f, 1.0f, 1.0f);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
         glBegin(GL_QUADS);
         glTexCoord2f(0, 0), glVertex2i(0, 0);
         glTexCoord2f(1, 0), glVertex2i(w, 0);
         glTexCoord2f(1, 1), glVertex2i(w, h);
         glTexCoord2f(0, 1), glVertex2i(0, h);
         glEnd();
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glEnable(GL_DEPTH_TEST);
 
         // The fish, under the tank's camera and full light, without fog (its default settings).
@@ -117,6 +124,7 @@ private:
     int m_counts[kSpeciesCount] = {};
     GLuint m_skins[kSpeciesCount] = {};
     GLuint m_picture = 0;
+    bool m_linear = false;
     QTemporaryDir m_assets;
     QTimer m_timer;
 };
@@ -126,15 +134,17 @@ private:
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     int w = 1680, h = 1050;
-    if (argc > 1 && std::sscanf(argv[1], "%dx%d", &w, &h) != 2) {
-        std::fprintf(stderr, "usage: floor-frame [WxH]\n");
+    const std::string fill = argc > 2 ? argv[2] : "nearest";
+    if ((argc > 1 && std::sscanf(argv[1], "%dx%d", &w, &h) != 2) ||
+        (fill != "nearest" && fill != "linear")) {
+        std::fprintf(stderr, "usage: floor-frame [WxH] [nearest|linear]\n");
         return 2;
     }
     QSurfaceFormat format;
     format.setVersion(2, 1);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     format.setDepthBufferSize(24);
-    FloorWindow window;
+    FloorWindow window(fill == "linear");
     window.setFormat(format);
     window.setFlags(Qt::Window | Qt::FramelessWindowHint);
     window.setGeometry(0, 0, w, h);

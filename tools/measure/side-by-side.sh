@@ -1,7 +1,8 @@
 #!/bin/sh
-# CPU per presented frame of the tank (50 fish), of its floor (floor-frame: a window-sized picture
-# shown 1:1, the 50 fish and the swap) and of xscreensaver's atlantis, taking turns in one window
-# size on one display, each program's frames counted by libswapcount.so. One line per
+# CPU per presented frame of the tank (50 fish), of its floor (floor-frame: a picture over the
+# whole window, the 50 fish and the swap; the picture shown 1:1 with nearest filtering, then
+# stretched with linear filtering) and of xscreensaver's atlantis, taking turns in one window size
+# on one display, each program's frames counted by libswapcount.so. One line per
 # turn: program, CPU per frame, frames per second, CPU share of one core, load average (1 min).
 # Run under an X display (e.g. xvfb-run -s '-screen 0 1680x1050x24'):
 #   tools/measure/side-by-side.sh BUILD [WxH] [seconds per turn] [turns]
@@ -44,7 +45,8 @@ measure() {
 t=1
 while [ "$t" -le "$turns" ]; do
     measure tank "$build/merowfish" --window "$size" --storage-dir "$scratch"
-    measure floor "$build/tools/measure/floor-frame" "$size"
+    measure floor "$build/tools/measure/floor-frame" "$size" nearest
+    measure floor-lin "$build/tools/measure/floor-frame" "$size" linear
     measure atlantis "$atlantis" --window -geometry "$size+0+0"
     t=$((t + 1))
 done
