@@ -33,7 +33,13 @@ public:
         if (!m_root)
             m_hasSaver = false;
     }
-    ~Server() { Collect(); }
+    ~Server() {
+        // Answers still on their way are dropped, not waited for.
+        if (m_waiting && m_hasSaver)
+            xcb_discard_reply(m_c, m_saverQuestion.sequence);
+        if (m_waiting && m_hasDpms)
+            xcb_discard_reply(m_c, m_dpmsQuestion.sequence);
+    }
 
     bool Asleep() {
         if (!m_hasSaver && !m_hasDpms)
