@@ -8,13 +8,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cstdlib>
 #include <string>
 
 #include "app/HelpPage.h"
 #include "controls/CGradientButton.h"
 #include "controls/CLinkLabel.h"
 #include "controls/DialogUnits.h"
+#include "platform/Random.h"
 #include "scene/PlainPictures.h"
 #include "settings/SettingsFile.h"
 
@@ -162,7 +162,7 @@ void CFishSettingsDlg::DeleteFish() {
 void CFishSettingsDlg::RandomizeFish() {
     int sum = 0;
     for (int i = 0; i < kSpeciesCount; ++i) {
-        m_nFishCount[i] = std::rand() % 4;
+        m_nFishCount[i] = Rand() % 4;
         sum += m_nFishCount[i];
         // Once the draws reach the limit, this and every later species stay empty.
         if (sum >= kMaxFish)
