@@ -2,7 +2,9 @@
 // screen, and the signals that end a program.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <xcb/xcb.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -47,6 +49,28 @@ bool WaitUntilDrawn(const QWindow& window) {
             return true;
     }
     return false;
+}
+
+// What a window manager sends when the user closes a window.
+void SendDeleteWindow(xcb_window_t window) {
+    xcb_connection_t* c =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto atom = [c](const std::string& name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(name.size()), name.c_str()), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return atom;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
 }
 
 class Desktop : public ::testing::Test {
@@ -127,6 +151,24 @@ TEST_F(Desktop, ScreensAndSignalsOnADisplayOfItsOwn) {
     EXPECT_NE(help.find("1  B  800x600 at 640,0"), std::string::npos) << help;
     EXPECT_EQ(QImage(QString::fromStdString(m_home.file("pointer.png"))).size(), QSize(800, 600));
     EXPECT_EQ(QImage(QString::fromStdString(m_home.file("first.png"))).size(), QSize(640, 480));
+}
+
+// Closing the window from the window manager ends the aquarium as Exit does: the tear-down
+// (which prints the timings), then status 0.
+TEST_F(Desktop, ClosingTheWindowRunsTheTearDownAndExitsZero) {
+    ChildProcess p = start(
+        kProgram, {"--window", "320x240", "--benchmark", "--storage-dir", m_home.file("storage")});
+    FILE* search = popen(("timeout 30 xdotool search --sync --onlyvisible --all --pid " +
+                          std::to_string(p.Pid()) + " --name '^MerowFishScr$'")
+                             .c_str(),
+                         "r");
+    unsigned long frame = 0;
+    const bool found = std::fscanf(search, "%lu", &frame) == 1;
+    pclose(search);
+    ASSERT_TRUE(found) << p.Output();
+    SendDeleteWindow(static_cast<xcb_window_t>(frame));
+    EXPECT_EQ(p.Wait(20000), 0) << p.Output();
+    EXPECT_NE(p.Output().find("frames="), std::string::npos) << p.Output();
 }
 
 }  // namespace
