@@ -1,8 +1,10 @@
 #include "controls/DialogUnits.h"
 
+#include <QCursor>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QScreen>
 
 namespace {
@@ -65,7 +67,11 @@ void DialogLayout::PlaceWidget(QWidget* control, int x, int y, int width, int he
     control->setGeometry(m_units.ToPixels(x, y, width, height));
 }
 
-double DialogLayout::FitToScreen(const QScreen* screen) const {
+double DialogLayout::FitToScreen() const {
+    const QWidget* owner = m_pDialog->parentWidget();
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     if (!screen)
         return 1.0;
     // Room for the window manager's title bar and frame.

@@ -56,8 +56,9 @@ public:
 
     // On a screen too small for the dialog (a small or strongly scaled desktop), shrinks the
     // dialog, its controls and its font together until it fits, and returns the ratio, which
-    // content drawn at its own pixel size must follow; 1 when the dialog fits as it is.
-    double FitToScreen(const QScreen* screen) const;
+    // content drawn at its own pixel size must follow; 1 when the dialog fits as it is. The
+    // screen is the owner's, else the one under the pointer, else the primary.
+    double FitToScreen() const;
 
 private:
     void PlaceWidget(QWidget* control, int x, int y, int width, int height) const;

@@ -1,13 +1,10 @@
 #include "fish/CFishSettingsDlg.h"
 
 #include <QCloseEvent>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <string>
 
 #include "app/HelpPage.h"
@@ -74,8 +71,7 @@ CFishSettingsDlg::CFishSettingsDlg(QWidget* parent)
     connect(&m_timer, &QTimer::timeout, this, &CFishSettingsDlg::SaveFishCounts);
 
     m_sheet = PlainPicture("bitmap129");
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::screenAt(QCursor::pos());
-    m_fSheetScale = layout.FitToScreen(screen ? screen : QGuiApplication::primaryScreen());
+    m_fSheetScale = layout.FitToScreen();
     OnInitDialog();
 }
 

@@ -23,6 +23,7 @@ CAquariumSettingsDlg::CAquariumSettingsDlg(QWidget* parent) : QDialog(parent) {
     const DialogLayout layout(
         this, QStringLiteral("Aquarium Settings - Merow Fish Screensaver 1.1"), 244, 243, 8);
     CreateControls(layout);
+    layout.FitToScreen();
     // Opening: ranges, the checks a file without mode keys leaves, the file, the preview, and
     // the timer. Qt centres a modal dialog on its owner when it is shown.
     const std::pair<int, int> ranges[] = {{1042, 2000}, {1041, 7000},  {1030, 100},
