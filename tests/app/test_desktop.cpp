@@ -4,7 +4,6 @@
 #include <signal.h>
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -12,6 +11,7 @@
 #include <QWindow>
 #include <set>
 
+#include "platform/X11Window.h"
 #include "support/ChildProcess.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
@@ -53,8 +53,8 @@ bool WaitUntilDrawn(const QWindow& window) {
 
 // What a window manager sends when the user closes a window.
 void SendDeleteWindow(xcb_window_t window) {
-    xcb_connection_t* c =
-        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_connection_t* c = QtX11Connection();
+    ASSERT_TRUE(c);
     auto atom = [c](const std::string& name) {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
             c, xcb_intern_atom(c, 0, static_cast<uint16_t>(name.size()), name.c_str()), nullptr);
