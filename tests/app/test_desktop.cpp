@@ -15,6 +15,7 @@
 #include "support/ChildProcess.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
+#include "support/WindowSearch.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -158,15 +159,10 @@ TEST_F(Desktop, ScreensAndSignalsOnADisplayOfItsOwn) {
 TEST_F(Desktop, ClosingTheWindowRunsTheTearDownAndExitsZero) {
     ChildProcess p = start(
         kProgram, {"--window", "320x240", "--benchmark", "--storage-dir", m_home.file("storage")});
-    FILE* search = popen(("timeout 30 xdotool search --sync --onlyvisible --all --pid " +
-                          std::to_string(p.Pid()) + " --name '^MerowFishScr$'")
-                             .c_str(),
-                         "r");
-    unsigned long frame = 0;
-    const bool found = std::fscanf(search, "%lu", &frame) == 1;
-    pclose(search);
-    ASSERT_TRUE(found) << p.Output();
-    SendDeleteWindow(static_cast<xcb_window_t>(frame));
+    const std::vector<unsigned long> frame = WaitForWindows(
+        "--onlyvisible --all --pid " + std::to_string(p.Pid()) + " --name '^MerowFishScr$'");
+    ASSERT_FALSE(frame.empty()) << p.Output();
+    SendDeleteWindow(static_cast<xcb_window_t>(frame.front()));
     EXPECT_EQ(p.Wait(20000), 0) << p.Output();
     EXPECT_NE(p.Output().find("frames="), std::string::npos) << p.Output();
 }

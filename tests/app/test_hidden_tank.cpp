@@ -12,6 +12,7 @@
 #include "support/ChildProcess.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
+#include "support/WindowSearch.h"
 
 TEST(HiddenTank, DrawsNothingWhileUnmappedCoveredOrBlankedAndDrawsAgainWhenSeen) {
     if (!std::getenv("DISPLAY"))
@@ -19,7 +20,7 @@ TEST(HiddenTank, DrawsNothingWhileUnmappedCoveredOrBlankedAndDrawsAgainWhenSeen)
     EnsureGuiApplication();
     const std::string bin = std::getenv("MEROW_TEST_BINARY_DIR") ?: ".";
     TempDir home;
-    const std::string counter = home.file("presented"), window = home.file("window");
+    const std::string counter = home.file("presented");
     ChildProcess tank = ChildProcess::Start(
         bin + "/merowfish", {"--window", "320x240", "--storage-dir", home.file("storage")},
         {"LD_PRELOAD=" + bin + "/tools/measure/libswapcount.so", "SWAPCOUNT_FILE=" + counter,
@@ -43,13 +44,12 @@ TEST(HiddenTank, DrawsNothingWhileUnmappedCoveredOrBlankedAndDrawsAgainWhenSeen)
         QTest::qWait(1000);
         return presented() - before;
     };
-    ASSERT_EQ(xdotool("search --sync --onlyvisible --pid " + std::to_string(tank.Pid()) +
-                      " | head -1 >" + window),
-              0);
+    const std::string window = WaitForWindow("--onlyvisible --pid " + std::to_string(tank.Pid()));
+    ASSERT_FALSE(window.empty()) << tank.Output();
     ASSERT_TRUE(QTest::qWaitFor([&] { return presented() > 5; }, 30000)) << tank.Output();
-    ASSERT_EQ(xdotool("windowunmap --sync $(cat " + window + ")"), 0);
+    ASSERT_EQ(xdotool("windowunmap --sync " + window), 0);
     EXPECT_EQ(presentedOverASecond(true), 0) << "unmapped";
-    ASSERT_EQ(xdotool("windowmap --sync $(cat " + window + ")"), 0);
+    ASSERT_EQ(xdotool("windowmap --sync " + window), 0);
     EXPECT_GT(presentedOverASecond(false), 0) << "shown again";
 
     QRasterWindow cover;

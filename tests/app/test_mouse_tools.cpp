@@ -13,6 +13,7 @@
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 #include "support/WidgetApplication.h"
+#include "support/WindowSearch.h"
 
 namespace {
 
@@ -118,8 +119,9 @@ TEST(MouseToolsProgram, MenuAtTheClickExitEndsItToolBarAtThePointerByKeyAndMiddl
     EXPECT_NE(menu.pixel(at + QPoint(140, 4 * 48 - 1)), text);
     User("key Escape");
     ScreenWhen(QRect(at, at), [&](const QImage& s) { return s.pixel(0, 0) != strip; });
-    const std::string focus = " windowfocus --sync $(xdotool search --sync --onlyvisible --pid " +
-                              std::to_string(p.Pid()) + " | head -1) && xdotool key t";
+    const std::string window = WaitForWindow("--onlyvisible --pid " + std::to_string(p.Pid()));
+    ASSERT_FALSE(window.empty()) << p.Output();
+    const std::string focus = " windowfocus --sync " + window + " && xdotool key t";
     for (const QPoint bar : {QPoint(60, 300), QPoint(200, 150)}) {
         const bool byKey = bar.x() == 60;
         const QRect face = QRect(bar, bar).translated(8, 10);
@@ -233,13 +235,7 @@ TEST(MouseToolsProgram, MenuOpensFishSettingsWhoseEditsReachTheFileAndTheTank) {
     const QRgb strip = qRgb(219, 216, 209);  // the menu's left strip, once it is open
     ScreenWhen(QRect(100, 60, 1, 1), [&](const QImage& s) { return s.pixel(0, 0) == strip; });
     User("mousemove_relative 70 24 click 1");  // onto "  Add/Delete Fish"
-    std::string dialog(32, '\0');
-    std::FILE* search = popen(
-        "timeout 30 xdotool search --sync --onlyvisible --name 'Fish Settings - Merow Fish'", "r");
-    ASSERT_NE(search, nullptr);
-    dialog.resize(std::fread(dialog.data(), 1, dialog.size(), search));
-    pclose(search);
-    dialog = dialog.substr(0, dialog.find('\n'));
+    const std::string dialog = WaitForWindow("--onlyvisible --name 'Fish Settings - Merow Fish'");
     ASSERT_FALSE(dialog.empty()) << "the dialog opens";
     User("windowfocus --sync " + dialog + " && xdotool key c");
     const QRect tank(0, 0, 520, 480);  // left of the dialog, which opens mid-screen

@@ -11,6 +11,7 @@
 #include "scene/Assets.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
+#include "support/WindowSearch.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -42,10 +43,13 @@ TEST_F(ProgramTest, OneAquariumAtATimeEscEndsItAndTheNextRunsPaced) {
     ASSERT_TRUE(first.Running()) << "the first aquarium keeps running";
     std::this_thread::sleep_for(500ms);
     // Esc as a user presses it (XTEST) on the focused aquarium.
-    const std::string esc = "for w in $(xdotool search --sync --onlyvisible --pid " +
-                            std::to_string(first.Pid()) +
-                            "); do xdotool windowfocus $w; done; xdotool key Escape";
-    ASSERT_EQ(std::system(esc.c_str()), 0);
+    const std::vector<unsigned long> windows =
+        WaitForWindows("--onlyvisible --pid " + std::to_string(first.Pid()));
+    ASSERT_FALSE(windows.empty()) << first.Output();
+    std::string esc;
+    for (const unsigned long w : windows)
+        esc += "xdotool windowfocus " + std::to_string(w) + "; ";
+    ASSERT_EQ(std::system((esc + "xdotool key Escape").c_str()), 0);
     EXPECT_EQ(first.Wait(20000), 0) << first.Output();
 
     // The lock went with it: the next aquarium starts, is paced, writes the settings in order

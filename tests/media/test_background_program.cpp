@@ -9,6 +9,7 @@
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 #include "support/WidgetApplication.h"
+#include "support/WindowSearch.h"
 
 namespace {
 
@@ -50,15 +51,17 @@ TEST(BackgroundProgram, SavedPictureShowsThroughTheRipplesMenuOpensTheDialogEsca
     }
     EXPECT_GT(share, 0.8) << p.Output();
 
-    const std::string dialog =
-        "timeout 10 xdotool search --sync --onlyvisible --name "
-        "'^Custom Background - Merow Fish Screensaver 1.1$' ";
     EXPECT_EQ(std::system("xdotool mousemove --sync 100 60 click 3 sleep 0.5 "
                           "mousemove_relative 70 120 sleep 0.3 click 1"),
               0);
+    const std::string dialog = WaitForWindow(
+        "--onlyvisible --name '^Custom Background - Merow Fish Screensaver 1.1$'", 10000);
+    EXPECT_FALSE(dialog.empty()) << "the dialog opens";
     // The key goes in a command of its own: chained after a window, xdotool sends the release as
     // a plain event to the window the press closed, and the display keeps the key held down.
-    EXPECT_EQ(std::system((dialog + "windowfocus --sync && xdotool key Escape").c_str()), 0);
+    EXPECT_EQ(
+        std::system(("xdotool windowfocus --sync " + dialog + " && xdotool key Escape").c_str()),
+        0);
     for (int i = 0; i < 50 && ReadFileBytes(ini).find("RandomImage=0") == std::string::npos; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_NE(ReadFileBytes(ini).find("ImageSum=1\r\nImageList0="), std::string::npos);

@@ -6,6 +6,7 @@
 
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
+#include "support/WindowSearch.h"
 
 namespace {
 
@@ -33,14 +34,14 @@ TEST(MusicProgram, MenuShowsTheDialogCentredEscapeHidesAndSavesAndTheTunePlays) 
         {"--window", "640x480", "--storage-dir", home.file("storage")},
         {"HOME=" + home.path(), "XDG_RUNTIME_DIR=" + home.path(), "ASAN_OPTIONS=detect_leaks=0"});
     const std::string caption = "'Custom Music - Merow Fish Screensaver 1.1'";
-    Shell("timeout 30 xdotool search --sync --onlyvisible --pid " + std::to_string(p.Pid()));
+    ASSERT_FALSE(WaitForWindows("--onlyvisible --pid " + std::to_string(p.Pid())).empty())
+        << p.Output();
     // The second item of the menu opened at (100, 60): items are 48 pixels high.
     std::string id;
-    for (int tries = 0; tries < 3 && id.empty(); ++tries)
-        id = Shell(
-            "xdotool mousemove --sync 100 60 click 3 sleep 1 mousemove_relative 70 72 "
-            "click 1; timeout 5 xdotool search --sync --onlyvisible --name " +
-            caption + " | head -1 | tr -d '\\n'");
+    for (int tries = 0; tries < 3 && id.empty(); ++tries) {
+        Shell("xdotool mousemove --sync 100 60 click 3 sleep 1 mousemove_relative 70 72 click 1");
+        id = WaitForWindow("--onlyvisible --name " + caption, 5000);
+    }
     ASSERT_FALSE(id.empty()) << p.Output();
     const std::string place = Shell("xdotool getwindowgeometry --shell " + id);
     int x = 0, y = 0, w = 0, h = 0;
@@ -65,9 +66,7 @@ TEST(MusicProgram, MenuShowsTheDialogCentredEscapeHidesAndSavesAndTheTunePlays) 
          i < 50 && ReadFileBytes(settings).find("[Custom Settings]") == std::string::npos; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_NE(ReadFileBytes(settings).find("OwnMusic=0"), std::string::npos) << "saved";
-    bool shown = true;
-    Shell("xdotool search --onlyvisible --name " + caption, &shown);
-    EXPECT_FALSE(shown) << "hidden";
+    EXPECT_TRUE(SearchWindows("--onlyvisible --name " + caption).empty()) << "hidden";
     Shell("xdotool mousemove --sync 100 60 click 3 sleep 0.5 mousemove_relative 70 168 click 1");
     EXPECT_EQ(p.Wait(5000), 0) << "Exit, with the music running: " << p.Output();
 }

@@ -21,6 +21,7 @@
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 #include "support/WidgetApplication.h"
+#include "support/WindowSearch.h"
 
 namespace {
 
@@ -225,15 +226,16 @@ TEST(AquariumSettingsProgram, ToolBarOpensTheDialogWhoseFogSliderFogsTheTank) {
         QTest::qWait(100);
         return shot(tank) != before;
     })) << "the tank moves";
-    User(
-        "mousemove --sync 60 300 windowfocus --sync $(timeout 20 xdotool search --sync "
-        "--onlyvisible --pid " +
-        std::to_string(p.Pid()) + " | head -1) && xdotool key t");
+    const std::string tankWindow =
+        WaitForWindow("--onlyvisible --pid " + std::to_string(p.Pid()), 20000);
+    ASSERT_FALSE(tankWindow.empty()) << p.Output();
+    User("mousemove --sync 60 300 windowfocus --sync " + tankWindow + " && xdotool key t");
     QTest::qWait(500);
     User("mousemove --sync 430 320 click 1");  // the sixth button, "Aquarium Settings"
-    const std::string found = User(
-        "search --sync --onlyvisible --name '^Aquarium Settings - Merow Fish Screensaver 1.1$' "
-        "getwindowgeometry --shell");
+    const std::string dialog =
+        WaitForWindow("--onlyvisible --name '^Aquarium Settings - Merow Fish Screensaver 1.1$'");
+    ASSERT_FALSE(dialog.empty()) << "the dialog opens";
+    const std::string found = User("getwindowgeometry --shell " + dialog);
     int window = 0, x = 0, y = 0, w = 0, h = 0;
     ASSERT_EQ(std::sscanf(found.c_str(), "WINDOW=%d X=%d Y=%d WIDTH=%d HEIGHT=%d", &window, &x, &y,
                           &w, &h),
