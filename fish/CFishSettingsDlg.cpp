@@ -71,6 +71,9 @@ CFishSettingsDlg::CFishSettingsDlg(QWidget* parent)
     connect(&m_timer, &QTimer::timeout, this, &CFishSettingsDlg::SaveFishCounts);
 
     m_sheet = PlainPicture("bitmap129");
+    // Counts are drawn in the sheet's own pixels, which the sheet's scale shrinks with the rest.
+    m_countFont = font();
+    m_countFont.setBold(true);
     m_fSheetScale = layout.FitToScreen();
     OnInitDialog();
 }
@@ -127,7 +130,8 @@ void CFishSettingsDlg::UpdateSheetArea(const QRect& area) {
 void CFishSettingsDlg::RedrawCount(int species) {
     // The whole top strip of the cell: a count can be wider than the corner it starts in.
     const QRect cell = m_rcCell[species];
-    UpdateSheetArea(QRect(cell.left(), cell.top(), cell.width(), fontMetrics().height() + 4));
+    UpdateSheetArea(
+        QRect(cell.left(), cell.top(), cell.width(), QFontMetrics(m_countFont).height() + 4));
     UpdateTotal();
 }
 
@@ -231,11 +235,9 @@ void CFishSettingsDlg::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(0, 0, kSheetWidth, kSheetHeight), m_sheet);
 
-        QFont countFont = font();
-        countFont.setBold(true);
-        painter.setFont(countFont);
+        painter.setFont(m_countFont);
         painter.setPen(Qt::black);
-        const int ascent = QFontMetrics(countFont).ascent();
+        const int ascent = QFontMetrics(m_countFont).ascent();
         for (int i = 0; i < kSpeciesCount; ++i) {
             const QPoint corner = m_rcCell[i].topLeft() + QPoint(2, 2);
             painter.drawText(corner + QPoint(0, ascent), QString::number(m_nFishCount[i]));
@@ -248,8 +250,9 @@ void CFishSettingsDlg::paintEvent(QPaintEvent*) {
             painter.drawEllipse(m_rcCell[m_nSelected]);
         }
     }
-    QPainter widgetPainter(this);
-    widgetPainter.drawImage(QPoint(0, 0), canvas);  // at its ratio: the sheet's size, scaled
+    // Pixel for pixel into the sheet's place, which a dialog shrunk to fit the screen scales.
+    QPainter(this).drawImage(
+        QRectF(0, 0, kSheetWidth * m_fSheetScale, kSheetHeight * m_fSheetScale), canvas);
 }
 
 void CFishSettingsDlg::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QTimer>
@@ -32,6 +33,8 @@ public:
     int Total() const { return m_nTotal; }
     int Selected() const { return m_nSelected; }
     QRect Cell(int species) const { return m_rcCell[species]; }
+    // Below 1 when the dialog shrank to fit its screen; the sheet is shown at this size.
+    double SheetScale() const { return m_fSheetScale; }
 
     void AddFish();
     void DeleteFish();
@@ -69,6 +72,7 @@ private:
     bool m_bSaveFailureReported = false;
     // Below 1 on a screen too small for the dialog: the sheet and the clicks on it follow.
     double m_fSheetScale = 1.0;
+    QFont m_countFont;
 
     QImage m_sheet;
     QTimer m_timer;

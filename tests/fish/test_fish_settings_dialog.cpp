@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 #include <string>
@@ -14,6 +15,7 @@
 #include "platform/PrivateProfile.h"
 #include "scene/PlainPictures.h"
 #include "settings/StorageDirectory.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 #include "support/WidgetApplication.h"
 
@@ -123,6 +125,52 @@ TEST_F(FishSettingsDialog, ClicksSelectCellsAndTheKeysButtonsAndDoubleClicksEdit
         EXPECT_EQ(dialog.Selected(), -1);
         for (int i = 0; i < kSpeciesCount; ++i)
             ASSERT_TRUE(dialog.Count(i) >= 0 && dialog.Count(i) <= 3);
+    }
+}
+
+// On a screen too small for it (here a desktop scaled three times, so the test runs again in a
+// process of its own) the dialog shrinks to fit, the whole sheet shows at the shrunk size, and
+// clicks on it find the cells they land on.
+TEST_F(FishSettingsDialog, OnAScreenTooSmallTheWholeSheetShowsShrunkUnderItsClicks) {
+    if (!std::getenv("MEROW_SCALED_RUN")) {
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs a display (run under xvfb-run)";
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        ChildProcess scaled = ChildProcess::Start(
+            "/proc/self/exe",
+            {std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name()},
+            {"MEROW_SCALED_RUN=1", "QT_SCALE_FACTOR=3"});
+        EXPECT_EQ(scaled.Wait(60000), 0) << scaled.Output();
+        return;
+    }
+    CFishSettingsDlg dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const double s = dialog.SheetScale();
+    ASSERT_LT(s, 1.0) << "the dialog shrank";
+    EXPECT_TRUE(dialog.screen()->availableGeometry().contains(QRect(QPoint(), dialog.size())));
+
+    const QImage sheet = PlainPicture("bitmap129").convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(sheet.isNull());
+    const QPixmap grabbed = dialog.grab();
+    const QSize shownSize = (QSizeF(sheet.size()) * s * grabbed.devicePixelRatio()).toSize();
+    // Compared small, where the counts in the corners hardly count.
+    const QSize small(50, 51);
+    const QImage shown = grabbed.toImage().copy(QRect(QPoint(), shownSize)).scaled(small);
+    const QImage expected = sheet.scaled(small).convertToFormat(shown.format());
+    double difference = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = expected.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                          std::abs(qBlue(a) - qBlue(b));
+        }
+    EXPECT_LT(difference / (3.0 * small.width() * small.height()), 12.0);
+
+    for (int species : {0, 19}) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {},
+                          (QPointF(CellCentre(species)) * s).toPoint());
+        EXPECT_EQ(dialog.Selected(), species);
     }
 }
 
